@@ -1,0 +1,67 @@
+# The project's private Wine session: its own Xvfb display, its own prefix under build/ and a
+# persistent wineserver. Every script and test that runs a Windows program uses it.
+# shellcheck source=common.sh
+. "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+wine_env() {
+    export WINEPREFIX="$TALLYVANE_ROOT/build/wineprefix"
+    export WINEDEBUG=-all,err+module
+    export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
+    export WINEARCH=win64
+    export LANG=C.UTF-8
+}
+
+# Starts a private Xvfb on a free display and exports DISPLAY; its pid goes to WINE_XVFB_PID.
+start_xvfb() {
+    local fifo
+    fifo=$(mktemp -u)
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$fifo" >/dev/null 2>&1 &
+    WINE_XVFB_PID=$!
+    local number
+    read -r -t 20 number <"$fifo" || true
+    rm -f "$fifo"
+    if [ -z "$number" ]; then
+        echo "Xvfb did not start" >&2
+        return 1
+    fi
+    export DISPLAY=":$number"
+}
+
+# Creates the prefix once, with Wine's own fonts in its Fonts folder: a new prefix does not pick
+# them up, and a dialog would otherwise measure its units with a host font.
+ensure_prefix() {
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        mkdir -p "$(dirname "$WINEPREFIX")"
+        wineboot --init </dev/null >/dev/null 2>&1
+        wineserver -w
+    fi
+    local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    if [ -d /usr/share/wine/fonts ] && [ ! -f "$fonts/.tallyvane-fonts" ]; then
+        mkdir -p "$fonts"
+        cp -n /usr/share/wine/fonts/* "$fonts/" 2>/dev/null || true
+        touch "$fonts/.tallyvane-fonts"
+    fi
+}
+
+# Starts the whole session: display, prefix, a persistent wineserver and Wine's helper
+# processes, started detached from our pipes so that ctest never waits on them.
+wine_start() {
+    wine_env
+    start_xvfb || return 1
+    ensure_prefix
+    wineserver -p
+    wine wineboot </dev/null >/dev/null 2>&1
+    trap wine_stop EXIT
+}
+
+# Ends this prefix's wineserver and our Xvfb, by pid; nothing is ended by name.
+wine_stop() {
+    wine_env
+    wineserver -k 2>/dev/null || true
+    if [ -n "${WINE_XVFB_PID:-}" ]; then
+        kill "$WINE_XVFB_PID" 2>/dev/null || true
+        wait "$WINE_XVFB_PID" 2>/dev/null || true
+        WINE_XVFB_PID=
+    fi
+}

@@ -1,0 +1,348 @@
+#include "number/NumberFormat.h"
+
+#include <algorithm>
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <vector>
+
+namespace
+{
+
+void RemoveAll(std::string& text, char c)
+{
+    text.erase(std::remove(text.begin(), text.end(), c), text.end());
+}
+
+bool IsSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The exact decimal digits of a finite, non-negative double, without leading zeros ("0" for
+// zero), and how many of them stand after the decimal point. A double is m * 2^e; for e < 0 that
+// is m * 5^-e / 10^-e, so the digits are those of the whole number m * 5^-e.
+struct ExactDecimal
+{
+    std::string digits;
+    int fractionDigits = 0;
+};
+
+// A whole number in base 10^9 limbs, least significant first: just enough arithmetic for
+// ExactDecimal.
+class BigDecimalInteger
+{
+public:
+    explicit BigDecimalInteger(std::uint64_t value)
+    {
+        do
+        {
+            m_limbs.push_back(static_cast<std::uint32_t>(value % kBase));
+            value /= kBase;
+        } while (value != 0);
+    }
+
+    void MultiplyBy(std::uint32_t factor)
+    {
+        std::uint64_t carry = 0;
+        for (std::uint32_t& limb : m_limbs)
+        {
+            const std::uint64_t product = std::uint64_t{limb} * factor + carry;
+            limb = static_cast<std::uint32_t>(product % kBase);
+            carry = product / kBase;
+        }
+        while (carry != 0)
+        {
+            m_limbs.push_back(static_cast<std::uint32_t>(carry % kBase));
+            carry /= kBase;
+        }
+    }
+
+    // Multiplies by base^exponent, in steps of step (= base^stepExponent, below 2^32).
+    void MultiplyByPower(std::uint32_t base, int exponent, std::uint32_t step, int stepExponent)
+    {
+        for (; exponent >= stepExponent; exponent -= stepExponent)
+            MultiplyBy(step);
+        std::uint32_t rest = 1;
+        for (; exponent > 0; --exponent)
+            rest *= base;
+        MultiplyBy(rest);
+    }
+
+    std::string Digits() const
+    {
+        std::string text = std::to_string(m_limbs.back());
+        for (auto limb = m_limbs.rbegin() + 1; limb != m_limbs.rend(); ++limb)
+        {
+            const std::string part = std::to_string(*limb);
+            text.append(9 - part.size(), '0');
+            text += part;
+        }
+        return text;
+    }
+
+private:
+    static constexpr std::uint32_t kBase = 1000000000;
+    std::vector<std::uint32_t> m_limbs;
+};
+
+ExactDecimal ExactDecimalOf(double value)
+{
+    if (value == 0)
+        return {"0", 0};
+    int exponent = 0;
+    const double fraction = std::frexp(value, &exponent);
+    auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    exponent -= 53;
+    while (exponent < 0 && (mantissa & 1) == 0)
+    {
+        mantissa >>= 1;
+        ++exponent;
+    }
+    BigDecimalInteger number(mantissa);
+    if (exponent >= 0)
+    {
+        number.MultiplyByPower(2, exponent, 1u << 29, 29);
+        return {number.Digits(), 0};
+    }
+    number.MultiplyByPower(5, -exponent, 244140625u, 12);
+    return {number.Digits(), -exponent};
+}
+
+// Adds one to a string of decimal digits, growing it by a digit when every digit was 9.
+void IncrementDigits(std::string& digits)
+{
+    for (auto digit = digits.rbegin(); digit != digits.rend(); ++digit)
+    {
+        if (*digit != '9')
+        {
+            ++*digit;
+            return;
+        }
+        *digit = '0';
+    }
+    digits.insert(digits.begin(), '1');
+}
+
+} // namespace
+
+double ParseDecimal(const std::string& text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && IsSpace(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+    {
+        negative = text[i] == '-';
+        ++i;
+    }
+    // The number is rebuilt as digits, point, digits and exponent, the form from_chars reads
+    // without locale, hexadecimal, infinity or not-a-number.
+    std::string number;
+    std::size_t digits = 0;
+    long long leadingPosition = 0; // decimal position of the first non-zero digit, for range
+    bool seenNonZero = false;
+    for (; i < text.size() && IsDigit(text[i]); ++i, ++digits)
+    {
+        number += text[i];
+        if (seenNonZero || text[i] != '0')
+        {
+            seenNonZero = true;
+            ++leadingPosition;
+        }
+    }
+    if (i < text.size() && text[i] == '.')
+    {
+        number += '.';
+        for (++i; i < text.size() && IsDigit(text[i]); ++i, ++digits)
+        {
+            number += text[i];
+            if (!seenNonZero)
+            {
+                if (text[i] != '0')
+                    seenNonZero = true;
+                else
+                    --leadingPosition;
+            }
+        }
+    }
+    if (digits == 0)
+        return 0;
+    if (!seenNonZero)
+        return negative ? -0.0 : 0.0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E'))
+    {
+        std::size_t j = i + 1;
+        bool negativeExponent = false;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
+        {
+            negativeExponent = text[j] == '-';
+            ++j;
+        }
+        if (j < text.size() && IsDigit(text[j]))
+        {
+            long long exponent = 0;
+            for (; j < text.size() && IsDigit(text[j]); ++j)
+                exponent = std::min(exponent * 10 + (text[j] - '0'), 1000000000LL);
+            exponent = negativeExponent ? -exponent : exponent;
+            number += 'e';
+            number += std::to_string(exponent);
+            leadingPosition += exponent;
+        }
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    (void)end;
+    if (error == std::errc::result_out_of_range)
+        value = leadingPosition > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    return negative ? -value : value;
+}
+
+int ParseWholeNumber(const std::string& text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && IsSpace(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+    {
+        negative = text[i] == '-';
+        ++i;
+    }
+    long long value = 0;
+    for (; i < text.size() && IsDigit(text[i]); ++i)
+        value = std::min(value * 10 + (text[i] - '0'), static_cast<long long>(INT_MAX) + 1);
+    if (negative)
+        return static_cast<int>(-value);
+    return static_cast<int>(std::min(value, static_cast<long long>(INT_MAX)));
+}
+
+double ParseMoney(std::string text)
+{
+    RemoveAll(text, ',');
+    RemoveAll(text, '$');
+    RemoveAll(text, '"');
+    return ParseDecimal(text);
+}
+
+double ParsePercent(std::string text)
+{
+    RemoveAll(text, ',');
+    RemoveAll(text, '$');
+    RemoveAll(text, '"');
+    RemoveAll(text, '%');
+    return ParseDecimal(text);
+}
+
+void StripMoneySymbols(std::string& text)
+{
+    RemoveAll(text, ',');
+    RemoveAll(text, '$');
+}
+
+void FormatMoney(std::string& text)
+{
+    const std::size_t lengthBefore = text.size();
+    RemoveAll(text, '$');
+    const bool hadDollar = text.size() != lengthBefore;
+    RemoveAll(text, ',');
+
+    const bool negative = ParseDecimal(text) < 0;
+    if (negative)
+        RemoveAll(text, '-');
+
+    const std::size_t point = text.find('.');
+    if (point == std::string::npos)
+    {
+        if (ParseDecimal(text) != 0)
+            text += ".00";
+    }
+    else
+    {
+        if (text.size() > point + 3)
+            text.resize(point + 3);
+        if (text.size() < point + 3 && ParseDecimal(text) != 0)
+            text += '0';
+    }
+
+    // Groups of three, counted leftwards from the point (from the end when there is none).
+    const std::size_t integerEnd = std::min(text.find('.'), text.size());
+    std::string grouped;
+    grouped.reserve(text.size() + integerEnd / 3 + 2);
+    for (std::size_t i = 0; i < integerEnd; ++i)
+    {
+        if (i != 0 && (integerEnd - i) % 3 == 0)
+            grouped += ',';
+        grouped += text[i];
+    }
+    grouped.append(text, integerEnd, std::string::npos);
+
+    text.clear();
+    if (hadDollar)
+        text += '$';
+    if (negative)
+        text += '-';
+    text += grouped;
+}
+
+std::string TwoDecimalText(double amount)
+{
+    if (std::isnan(amount))
+        return "nan";
+    if (std::isinf(amount))
+        return amount < 0 ? "-inf" : "inf";
+
+    const ExactDecimal exact = ExactDecimalOf(std::fabs(amount));
+    // Seventeen significant digits, rounded half up; a carry may make it eighteen ("99..9" up).
+    std::string significant = exact.digits;
+    int scale = -exact.fractionDigits; // value = significant * 10^scale
+    if (significant.size() > 17)
+    {
+        const bool roundUp = significant[17] >= '5';
+        scale += static_cast<int>(significant.size() - 17);
+        significant.resize(17);
+        if (roundUp)
+            IncrementDigits(significant);
+    }
+
+    // Hundredths: value * 100 = significant * 10^(scale + 2), rounded half away from zero.
+    std::string hundredths;
+    const int shift = scale + 2;
+    if (shift >= 0)
+    {
+        hundredths = significant + std::string(static_cast<std::size_t>(shift), '0');
+    }
+    else
+    {
+        const auto dropped = static_cast<std::size_t>(-shift);
+        if (dropped > significant.size())
+        {
+            hundredths = "0";
+        }
+        else
+        {
+            const std::size_t kept = significant.size() - dropped;
+            hundredths = kept == 0 ? "0" : significant.substr(0, kept);
+            if (significant[kept] >= '5')
+                IncrementDigits(hundredths);
+        }
+    }
+    const std::size_t firstNonZero = std::min(hundredths.find_first_not_of('0'), hundredths.size());
+    hundredths.erase(0, std::min(firstNonZero, hundredths.size() - 1));
+    if (hundredths.size() < 3)
+        hundredths.insert(0, 3 - hundredths.size(), '0');
+
+    std::string text = amount < 0 ? "-" : "";
+    text.append(hundredths, 0, hundredths.size() - 2);
+    text += '.';
+    text.append(hundredths, hundredths.size() - 2, 2);
+    return text;
+}

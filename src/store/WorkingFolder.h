@@ -1,0 +1,21 @@
+// The working folder "current" beside the executable, where every file of the program lives.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+using FilePath = std::filesystem::path;
+
+// The folder that holds the running executable; none when its path cannot be obtained, in which
+// case no file of the program can be read (every line reads empty) or written.
+std::optional<FilePath> ExecutableFolder();
+
+// The working folder: "current" inside the executable's folder.
+std::optional<FilePath> WorkingFolder();
+
+// The full path of the named file in the working folder.
+std::optional<FilePath> WorkingFilePath(const std::string& name);
+
+// The name of escrow item N's schedule file: "part", N in decimal, ".txt".
+std::string ScheduleFileName(int item);

@@ -1,0 +1,31 @@
+#include "store/WorkingFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+TEST(WorkingFolder, IsCurrentBesideTheExecutable)
+{
+    const std::optional<FilePath> path = WorkingFilePath("main.txt");
+    ASSERT_TRUE(path);
+    EXPECT_EQ(path->filename(), "main.txt");
+    EXPECT_EQ(path->parent_path().filename(), "current");
+    const FilePath executableFolder = path->parent_path().parent_path();
+    EXPECT_EQ(ExecutableFolder(), executableFolder);
+#ifdef _WIN32
+    EXPECT_TRUE(std::filesystem::exists(executableFolder / "core_tests.exe"));
+    // The path the program composes uses the Windows separator throughout the tail.
+    EXPECT_NE(path->native().find(L"\\current\\main.txt"), std::wstring::npos);
+#else
+    EXPECT_TRUE(std::filesystem::exists(executableFolder / "core_tests"));
+#endif
+}
+
+TEST(WorkingFolder, ScheduleFileNames)
+{
+    EXPECT_EQ(ScheduleFileName(1), "part1.txt");
+    EXPECT_EQ(ScheduleFileName(8), "part8.txt");
+}
+
+} // namespace
