@@ -4,6 +4,7 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstring>
 #include <cstdint>
 #include <limits>
 #include <vector>
@@ -14,6 +15,14 @@ namespace
 void RemoveAll(std::string& text, char c)
 {
     text.erase(std::remove(text.begin(), text.end(), c), text.end());
+}
+
+// Removes every character of the set in one pass.
+void RemoveAllOf(std::string& text, const char* set)
+{
+    text.erase(std::remove_if(text.begin(), text.end(),
+                              [set](char c) { return c != 0 && std::strchr(set, c) != nullptr; }),
+               text.end());
 }
 
 bool IsSpace(char c)
@@ -131,78 +140,63 @@ void IncrementDigits(std::string& digits)
     digits.insert(digits.begin(), '1');
 }
 
+// The value of a decimal number too large or too small for a double: an infinity when its first
+// significant digit stands left of the point after the exponent is applied, else 0.
+double BeyondRange(const char* p, const char* end)
+{
+    long long position = 0; // where the first significant digit stands, in powers of ten
+    bool significant = false;
+    bool afterPoint = false;
+    for (; p != end && (IsDigit(*p) || (*p == '.' && !afterPoint)); ++p)
+    {
+        if (*p == '.')
+            afterPoint = true;
+        else if (*p != '0')
+            significant = true;
+        if (IsDigit(*p) && significant && !afterPoint)
+            ++position;
+        else if (*p == '0' && !significant && afterPoint)
+            --position;
+    }
+    long long exponent = 0;
+    if (p != end && (*p == 'e' || *p == 'E'))
+    {
+        ++p;
+        const bool negativeExponent = p != end && *p == '-';
+        if (p != end && (*p == '+' || *p == '-'))
+            ++p;
+        for (; p != end && IsDigit(*p); ++p)
+            exponent = std::min(exponent * 10 + (*p - '0'), 1000000000LL);
+        exponent = negativeExponent ? -exponent : exponent;
+    }
+    return position + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+}
+
 } // namespace
 
 double ParseDecimal(const std::string& text)
 {
-    std::size_t i = 0;
-    while (i < text.size() && IsSpace(text[i]))
-        ++i;
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    const char* p = begin;
+    while (p != end && IsSpace(*p))
+        ++p;
     bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+    if (p != end && (*p == '+' || *p == '-'))
     {
-        negative = text[i] == '-';
-        ++i;
+        negative = *p == '-';
+        ++p;
     }
-    // The number is rebuilt as digits, point, digits and exponent, the form from_chars reads
-    // without locale, hexadecimal, infinity or not-a-number.
-    std::string number;
-    std::size_t digits = 0;
-    long long leadingPosition = 0; // decimal position of the first non-zero digit, for range
-    bool seenNonZero = false;
-    for (; i < text.size() && IsDigit(text[i]); ++i, ++digits)
-    {
-        number += text[i];
-        if (seenNonZero || text[i] != '0')
-        {
-            seenNonZero = true;
-            ++leadingPosition;
-        }
-    }
-    if (i < text.size() && text[i] == '.')
-    {
-        number += '.';
-        for (++i; i < text.size() && IsDigit(text[i]); ++i, ++digits)
-        {
-            number += text[i];
-            if (!seenNonZero)
-            {
-                if (text[i] != '0')
-                    seenNonZero = true;
-                else
-                    --leadingPosition;
-            }
-        }
-    }
-    if (digits == 0)
+    // from_chars reads digits, point, digits and exponent, stopping where the number ends, with
+    // no locale; starting it only on a digit or a point keeps out the forms a C library would
+    // also take (a second sign, hexadecimal, infinity, not-a-number).
+    const bool startsNumber =
+        p != end && (IsDigit(*p) || (*p == '.' && p + 1 != end && IsDigit(p[1])));
+    if (!startsNumber)
         return 0;
-    if (!seenNonZero)
-        return negative ? -0.0 : 0.0;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E'))
-    {
-        std::size_t j = i + 1;
-        bool negativeExponent = false;
-        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
-        {
-            negativeExponent = text[j] == '-';
-            ++j;
-        }
-        if (j < text.size() && IsDigit(text[j]))
-        {
-            long long exponent = 0;
-            for (; j < text.size() && IsDigit(text[j]); ++j)
-                exponent = std::min(exponent * 10 + (text[j] - '0'), 1000000000LL);
-            exponent = negativeExponent ? -exponent : exponent;
-            number += 'e';
-            number += std::to_string(exponent);
-            leadingPosition += exponent;
-        }
-    }
     double value = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    (void)end;
-    if (error == std::errc::result_out_of_range)
-        value = leadingPosition > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    if (std::from_chars(p, end, value).ec == std::errc::result_out_of_range)
+        value = BeyondRange(p, end);
     return negative ? -value : value;
 }
 
@@ -227,18 +221,13 @@ int ParseWholeNumber(const std::string& text)
 
 double ParseMoney(std::string text)
 {
-    RemoveAll(text, ',');
-    RemoveAll(text, '$');
-    RemoveAll(text, '"');
+    RemoveAllOf(text, ",$\"");
     return ParseDecimal(text);
 }
 
 double ParsePercent(std::string text)
 {
-    RemoveAll(text, ',');
-    RemoveAll(text, '$');
-    RemoveAll(text, '"');
-    RemoveAll(text, '%');
+    RemoveAllOf(text, ",$\"%");
     return ParseDecimal(text);
 }
 
