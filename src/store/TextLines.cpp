@@ -101,6 +101,15 @@ std::string LineReader::ReadLine()
 
 void LineWriter::WriteLine(const std::string& text)
 {
-    m_bytes += text;
+    std::size_t kept = 0;
+    for (char c : text)
+    {
+        if (kept == kLineWriteLimit)
+            break;
+        if (c == '\n')
+            continue;
+        m_bytes += c;
+        ++kept;
+    }
     m_bytes += "\r\n";
 }

@@ -44,11 +44,16 @@ private:
     char m_buffer[4096];
 };
 
-// Collects a text file's lines in memory; Save writes them as one whole file or not at all.
+// The most characters a written line keeps: one fewer than a read takes, since a line of exactly
+// kLineReadLimit characters would read back as two (the text, then the empty rest).
+constexpr std::size_t kLineWriteLimit = kLineReadLimit - 1;
+
+// Collects a text file's lines in memory, to be saved as one whole file.
 class LineWriter
 {
 public:
-    // Appends the text and a CR LF line end.
+    // Appends the text and a CR LF line end. A line never reads back as two: line feeds inside
+    // the text are dropped and the text is cut to kLineWriteLimit characters.
     void WriteLine(const std::string& text);
     const std::string& Bytes() const { return m_bytes; }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -110,6 +111,37 @@ TEST(LineWriter, EndsEveryLineWithCrLf)
     writer.WriteLine(" 1,200.00 ");
     writer.WriteLine("");
     EXPECT_EQ(writer.Bytes(), "\r\n 1,200.00 \r\n\r\n");
+}
+
+// Whatever text a box holds, the line written for it reads back as one line, so no field ever
+// runs into the next.
+TEST(LineWriter, NeverWritesALineThatReadsBackAsTwo)
+{
+    const std::string cases[] = {
+        std::string(498, 'x'),
+        std::string(499, 'x'),
+        std::string(600, 'x'),
+        "a\nb",
+        "a\r\nb",
+        std::string(497, 'x') + "\r",
+        std::string(498, 'x') + "\r",
+        "\n\n\n",
+        std::string(1000, '\n') + "7",
+    };
+    for (const std::string& text : cases)
+    {
+        LineWriter writer;
+        writer.WriteLine(text);
+        writer.WriteLine("next");
+        TempFolder folder;
+        WriteBytes(folder / "f.txt", writer.Bytes());
+        const std::vector<std::string> lines = ReadLines(folder / "f.txt", 3);
+        EXPECT_EQ(lines[1], "next") << text.size();
+        EXPECT_EQ(lines[2], "") << text.size();
+        std::string expected = text;
+        expected.erase(std::remove(expected.begin(), expected.end(), '\n'), expected.end());
+        EXPECT_EQ(lines[0], expected.substr(0, kLineWriteLimit)) << text.size();
+    }
 }
 
 } // namespace
