@@ -1,0 +1,67 @@
+// Resource identifiers of the program: dialogs, strings, pictures and the controls of each dialog.
+#pragma once
+
+// Dialogs, strings and pictures.
+#define IDD_ABOUTBOX 100
+#define IDS_ABOUTBOX 101
+#define IDD_TALLYVANE_DIALOG 102
+#define IDR_MAINFRAME 128
+#define IDD_DISBURSEMENTS 130
+#define IDB_BANNER 131
+
+// The about command of the form's system menu; its low four bits are the system's.
+#define ID_SYSCMD_ABOUT 0x0010
+
+// The escrow adjustment form. Item N's reserve months, monthly deposit and schedule button.
+#define IDC_MONTHS1 1034
+#define IDC_MONTHS2 1035
+#define IDC_MONTHS3 1036
+#define IDC_MONTHS4 1006
+#define IDC_MONTHS5 1037
+#define IDC_MONTHS6 1038
+#define IDC_MONTHS7 1039
+#define IDC_MONTHS8 1040
+#define IDC_PER_MONTH1 1041
+#define IDC_PER_MONTH2 1042
+#define IDC_PER_MONTH3 1043
+#define IDC_PER_MONTH4 1044
+#define IDC_PER_MONTH5 1015
+#define IDC_PER_MONTH6 1016
+#define IDC_PER_MONTH7 1017
+#define IDC_PER_MONTH8 1018
+#define IDC_ITEM1 1000
+#define IDC_ITEM2 1001
+#define IDC_ITEM3 1002
+#define IDC_ITEM4 1003
+#define IDC_ITEM5 1004
+#define IDC_ITEM6 1005
+#define IDC_ITEM7 1007
+#define IDC_ITEM8 1008
+// The form's other fields, results, headings and buttons.
+#define IDC_TWO_MONTHS 1009
+#define IDC_RESET 1010
+#define IDC_LABEL_RESERVES 1013
+#define IDC_LABEL_SCHEDULE 1014
+#define IDC_LABEL_FIRST_PAYMENT 1019
+#define IDC_LABEL_CUSHION 1020
+#define IDC_LABEL_ADJUSTMENT 1021
+#define IDC_CUSHION 1031
+#define IDC_FIRST_PAYMENT_MONTH 1032
+#define IDC_MONTHLY_PAYMENT 1033
+#define IDC_FIRST_PAYMENT_YEAR 1046
+#define IDC_ADJUSTMENT 1060
+
+// The disbursement schedule dialog: its Reset button and the twelve months.
+#define IDC_SCHEDULE_RESET 1000
+#define IDC_JANUARY 1010
+#define IDC_FEBRUARY 1011
+#define IDC_MARCH 1012
+#define IDC_APRIL 1022
+#define IDC_MAY 1023
+#define IDC_JUNE 1024
+#define IDC_JULY 1025
+#define IDC_AUGUST 1026
+#define IDC_SEPTEMBER 1027
+#define IDC_OCTOBER 1028
+#define IDC_NOVEMBER 1029
+#define IDC_DECEMBER 1030

@@ -1,0 +1,32 @@
+// The automation client from the command line, for scripts that run the program:
+//   tallyvane-automation wait CAPTION MILLISECONDS   waits for the window and its first painting
+//   tallyvane-automation close CAPTION               closes it as the close box does
+// Exits 0 on success, 1 when the window did not appear or did not go.
+#include "RemoteWindow.h"
+
+#include <cstdlib>
+#include <cstring>
+
+int main(int argc, char** argv)
+{
+    if (argc >= 4 && std::strcmp(argv[1], "wait") == 0)
+    {
+        const RemoteDialog dialog = RemoteDialog::WaitFor(
+            argv[2], 0, static_cast<DWORD>(std::strtoul(argv[3], nullptr, 10)));
+        if (!dialog)
+            return 1;
+        RedrawWindow(dialog.Handle(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        dialog.Sync();
+        return 0;
+    }
+    if (argc >= 3 && std::strcmp(argv[1], "close") == 0)
+    {
+        const RemoteDialog dialog = RemoteDialog::WaitFor(argv[2], 0, 0);
+        if (!dialog)
+            return 1;
+        dialog.PostClose();
+        return dialog.WaitUntilGone(10000) ? 0 : 1;
+    }
+    return 2;
+}
