@@ -1,0 +1,67 @@
+#include "framework/Dialog.h"
+
+#include "framework/WinApp.h"
+
+BEGIN_MESSAGE_MAP(CDialog, CWnd)
+ON_COMMAND(IDOK, OnOK)
+ON_COMMAND(IDCANCEL, OnCancel)
+END_MESSAGE_MAP()
+
+INT_PTR CDialog::DoModal()
+{
+    HWND owner = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
+    if (!owner)
+    {
+        CWinApp* app = AfxGetApp();
+        CWnd* mainWnd = app ? app->m_pMainWnd : nullptr;
+        owner = mainWnd && mainWnd != this ? mainWnd->m_hWnd : ::GetActiveWindow();
+    }
+    return ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), owner,
+                             DialogProc, reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM, LPARAM lParam)
+{
+    // The dialog object arrives with WM_INITDIALOG and is attached like any other window; from
+    // then on its messages reach it through the attachment, and this procedure answers nothing.
+    if (message != WM_INITDIALOG)
+        return FALSE;
+    CDialog* dialog = reinterpret_cast<CDialog*>(lParam);
+    if (!dialog->SubclassWindow(hWnd))
+    {
+        ::EndDialog(hWnd, -1);
+        return FALSE;
+    }
+    try
+    {
+        return dialog->OnInitDialog();
+    }
+    catch (...)
+    {
+        return TRUE;
+    }
+}
+
+BOOL CDialog::UpdateData(BOOL saveAndValidate)
+{
+    CDataExchange exchange{saveAndValidate, this};
+    DoDataExchange(&exchange);
+    return TRUE;
+}
+
+BOOL CDialog::OnInitDialog()
+{
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::OnOK()
+{
+    UpdateData(TRUE);
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}

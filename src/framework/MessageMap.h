@@ -1,0 +1,113 @@
+// Message maps: one static table per window class, each row a message (or a command or control
+// notification) and the member that handles it. A row's handler is a small function made from
+// the member, which decodes the message's parameters into the member's typed arguments.
+#pragma once
+
+#include <windows.h>
+
+class CWnd;
+
+// Decodes a message for one member handler and calls it on the window object.
+using MessageHandler = LRESULT (*)(CWnd& wnd, WPARAM wParam, LPARAM lParam);
+
+struct MessageMapEntry
+{
+    UINT message; // the message; WM_COMMAND for commands and control notifications
+    UINT code;    // the notification code of a WM_COMMAND row (0 for a command or a click)
+    UINT id;      // the command or control identifier of a WM_COMMAND row
+    MessageHandler handler;
+};
+
+struct MessageMap
+{
+    const MessageMap* base;         // the base class's table, searched after this one
+    const MessageMapEntry* entries; // ends with a row whose handler is null
+};
+
+// The control-colour message as the parent hands it back to the child it concerns.
+constexpr UINT WM_REFLECT_BASE = 0xBC00;
+constexpr UINT WM_CTLCOLOR_REFLECT = WM_REFLECT_BASE + 0x0019;
+
+// The decoders, one per handler signature. T is the class whose table holds the row; F is the
+// member, possibly one that T inherits.
+template <class T> struct MessageDecoders
+{
+    template <auto F> static LRESULT NoArguments(CWnd& wnd, WPARAM, LPARAM)
+    {
+        (static_cast<T&>(wnd).*F)();
+        return 0;
+    }
+    template <auto F> static LRESULT OtherWindow(CWnd& wnd, WPARAM wParam, LPARAM);
+    template <auto F> static LRESULT FlagsAndPoint(CWnd& wnd, WPARAM wParam, LPARAM lParam);
+    template <auto F> static LRESULT TimerId(CWnd& wnd, WPARAM wParam, LPARAM)
+    {
+        (static_cast<T&>(wnd).*F)(static_cast<UINT_PTR>(wParam));
+        return 0;
+    }
+    template <auto F> static LRESULT SetCursor(CWnd& wnd, WPARAM wParam, LPARAM lParam);
+    template <auto F> static LRESULT SysCommand(CWnd& wnd, WPARAM wParam, LPARAM lParam)
+    {
+        (static_cast<T&>(wnd).*F)(static_cast<UINT>(wParam), lParam);
+        return 0;
+    }
+    template <auto F> static LRESULT QueryDragIcon(CWnd& wnd, WPARAM, LPARAM)
+    {
+        return reinterpret_cast<LRESULT>((static_cast<T&>(wnd).*F)());
+    }
+    template <auto F> static LRESULT CtlColor(CWnd& wnd, WPARAM wParam, LPARAM lParam);
+};
+
+#define DECLARE_MESSAGE_MAP()                                                                      \
+protected:                                                                                         \
+    static const MessageMap* GetThisMessageMap();                                                  \
+    const MessageMap* GetMessageMap() const override;
+
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                     \
+    const MessageMap* theClass::GetMessageMap() const                                              \
+    {                                                                                              \
+        return GetThisMessageMap();                                                                \
+    }                                                                                              \
+    const MessageMap* theClass::GetThisMessageMap()                                                \
+    {                                                                                              \
+        using ThisClass = theClass;                                                                \
+        using TheBaseClass = baseClass;                                                            \
+        static const MessageMapEntry entries[] = {
+
+#define END_MESSAGE_MAP()                                                                          \
+    {                                                                                              \
+        0, 0, 0, nullptr                                                                           \
+    }                                                                                              \
+    }                                                                                              \
+    ;                                                                                              \
+    static const MessageMap map{TheBaseClass::GetThisMessageMap(), entries};                       \
+    return &map;                                                                                   \
+    }
+
+#define MESSAGE_MAP_ROW(message, code, id, decoder, member)                                        \
+    {message, code, id, &MessageDecoders<ThisClass>::decoder<&ThisClass::member>},
+
+// Window messages, each to the member of the usual name.
+#define ON_WM_PAINT() MESSAGE_MAP_ROW(WM_PAINT, 0, 0, NoArguments, OnPaint)
+#define ON_WM_CLOSE() MESSAGE_MAP_ROW(WM_CLOSE, 0, 0, NoArguments, OnClose)
+#define ON_WM_SYSCOLORCHANGE()                                                                     \
+    MESSAGE_MAP_ROW(WM_SYSCOLORCHANGE, 0, 0, NoArguments, OnSysColorChange)
+#define ON_WM_SETFOCUS() MESSAGE_MAP_ROW(WM_SETFOCUS, 0, 0, OtherWindow, OnSetFocus)
+#define ON_WM_KILLFOCUS() MESSAGE_MAP_ROW(WM_KILLFOCUS, 0, 0, OtherWindow, OnKillFocus)
+#define ON_WM_MOUSEMOVE() MESSAGE_MAP_ROW(WM_MOUSEMOVE, 0, 0, FlagsAndPoint, OnMouseMove)
+#define ON_WM_NCMOUSEMOVE() MESSAGE_MAP_ROW(WM_NCMOUSEMOVE, 0, 0, FlagsAndPoint, OnNcMouseMove)
+#define ON_WM_LBUTTONDOWN() MESSAGE_MAP_ROW(WM_LBUTTONDOWN, 0, 0, FlagsAndPoint, OnLButtonDown)
+#define ON_WM_TIMER() MESSAGE_MAP_ROW(WM_TIMER, 0, 0, TimerId, OnTimer)
+#define ON_WM_SETCURSOR() MESSAGE_MAP_ROW(WM_SETCURSOR, 0, 0, SetCursor, OnSetCursor)
+#define ON_WM_SYSCOMMAND() MESSAGE_MAP_ROW(WM_SYSCOMMAND, 0, 0, SysCommand, OnSysCommand)
+#define ON_WM_QUERYDRAGICON()                                                                      \
+    MESSAGE_MAP_ROW(WM_QUERYDRAGICON, 0, 0, QueryDragIcon, OnQueryDragIcon)
+
+// The parent's WM_CTLCOLOR* for this control, handed back to it; a null brush lets the parent
+// answer as usual.
+#define ON_WM_CTLCOLOR_REFLECT() MESSAGE_MAP_ROW(WM_CTLCOLOR_REFLECT, 0, 0, CtlColor, CtlColor)
+
+// Commands and control notifications.
+#define ON_COMMAND(id, member) MESSAGE_MAP_ROW(WM_COMMAND, 0, id, NoArguments, member)
+#define ON_BN_CLICKED(id, member) MESSAGE_MAP_ROW(WM_COMMAND, BN_CLICKED, id, NoArguments, member)
+#define ON_EN_KILLFOCUS(id, member)                                                                \
+    MESSAGE_MAP_ROW(WM_COMMAND, EN_KILLFOCUS, id, NoArguments, member)

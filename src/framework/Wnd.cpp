@@ -1,0 +1,222 @@
+#include "framework/Wnd.h"
+
+#include <commctrl.h>
+
+namespace
+{
+// The one subclass that attaches a window to its object; the object is also kept in a window
+// property, so that a window's object can be found from its handle alone.
+constexpr UINT_PTR kAttachedSubclass = 1;
+constexpr char kObjectProperty[] = "Tallyvane.CWnd";
+
+bool IsControlColourMessage(UINT message)
+{
+    return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
+}
+} // namespace
+
+CWnd::~CWnd()
+{
+    // An object that ends before its window (the window outlives a failed dialog start) detaches
+    // itself, so that no message reaches a destroyed object.
+    if (m_hWnd && FromAttached(m_hWnd) == this)
+    {
+        ::RemoveWindowSubclass(m_hWnd, AttachedWindowProc, kAttachedSubclass);
+        ::RemovePropA(m_hWnd, kObjectProperty);
+    }
+}
+
+const MessageMap* CWnd::GetThisMessageMap()
+{
+    using ThisClass = CWnd;
+    static const MessageMapEntry entries[] = {ON_WM_SYSCOLORCHANGE(){0, 0, 0, nullptr}};
+    static const MessageMap map{nullptr, entries};
+    return &map;
+}
+
+const MessageMap* CWnd::GetMessageMap() const
+{
+    return GetThisMessageMap();
+}
+
+BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent)
+{
+    HWND control = ::GetDlgItem(parent->m_hWnd, static_cast<int>(id));
+    return control ? SubclassWindow(control) : FALSE;
+}
+
+BOOL CWnd::SubclassWindow(HWND hWnd)
+{
+    if (m_hWnd || FromAttached(hWnd))
+        return FALSE;
+    if (!::SetPropA(hWnd, kObjectProperty, this))
+        return FALSE;
+    if (!::SetWindowSubclass(hWnd, AttachedWindowProc, kAttachedSubclass,
+                             reinterpret_cast<DWORD_PTR>(this)))
+    {
+        ::RemovePropA(hWnd, kObjectProperty);
+        return FALSE;
+    }
+    m_hWnd = hWnd;
+    PreSubclassWindow();
+    return TRUE;
+}
+
+CWnd* CWnd::FromAttached(HWND hWnd)
+{
+    return hWnd ? static_cast<CWnd*>(::GetPropA(hWnd, kObjectProperty)) : nullptr;
+}
+
+LRESULT CALLBACK CWnd::AttachedWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                          UINT_PTR, DWORD_PTR object)
+{
+    CWnd* wnd = reinterpret_cast<CWnd*>(object);
+    if (message == WM_NCDESTROY)
+    {
+        ::RemoveWindowSubclass(hWnd, AttachedWindowProc, kAttachedSubclass);
+        ::RemovePropA(hWnd, kObjectProperty);
+        wnd->m_hWnd = nullptr;
+        return ::DefSubclassProc(hWnd, message, wParam, lParam);
+    }
+    // Nothing thrown by a handler crosses into the system's code; the message then counts as
+    // unanswered.
+    const MSG outer = wnd->m_current;
+    wnd->m_current = MSG{hWnd, message, wParam, lParam, 0, {}};
+    LRESULT result = 0;
+    try
+    {
+        result = wnd->WindowProc(message, wParam, lParam);
+    }
+    catch (...)
+    {
+    }
+    wnd->m_current = outer;
+    return result;
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // A control's colours are offered to the control's own class first; a brush from it answers
+    // the message.
+    if (IsControlColourMessage(message))
+    {
+        if (CWnd* child = FromAttached(reinterpret_cast<HWND>(lParam)))
+        {
+            if (const MessageMapEntry* entry = child->FindEntry(WM_CTLCOLOR_REFLECT, 0))
+            {
+                const LRESULT brush = child->Dispatch(*entry, WM_CTLCOLOR_REFLECT, wParam,
+                                                      message - WM_CTLCOLORMSGBOX);
+                if (brush)
+                    return brush;
+            }
+        }
+    }
+    if (const MessageMapEntry* entry = FindEntry(message, wParam))
+        return entry->handler(*this, wParam, lParam);
+    return Default();
+}
+
+LRESULT CWnd::Dispatch(const MessageMapEntry& entry, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const MSG outer = m_current;
+    m_current = MSG{m_hWnd, message, wParam, lParam, 0, {}};
+    const LRESULT result = entry.handler(*this, wParam, lParam);
+    m_current = outer;
+    return result;
+}
+
+const MessageMapEntry* CWnd::FindEntry(UINT message, WPARAM wParam) const
+{
+    for (const MessageMap* map = GetMessageMap(); map; map = map->base)
+    {
+        for (const MessageMapEntry* entry = map->entries; entry->handler; ++entry)
+        {
+            if (entry->message != message)
+                continue;
+            if (message != WM_COMMAND ||
+                (entry->code == HIWORD(wParam) && entry->id == LOWORD(wParam)))
+                return entry;
+        }
+    }
+    return nullptr;
+}
+
+LRESULT CWnd::Default()
+{
+    return ::DefSubclassProc(m_current.hwnd, m_current.message, m_current.wParam, m_current.lParam);
+}
+
+void CWnd::OnSysColorChange()
+{
+    Default();
+    if (GetStyle() & WS_CHILD)
+        return;
+    ::EnumChildWindows(
+        m_hWnd,
+        [](HWND child, LPARAM) -> BOOL {
+            ::SendMessageA(child, WM_SYSCOLORCHANGE, 0, 0);
+            return TRUE;
+        },
+        0);
+}
+
+void CWnd::SetWindowText(const char* text)
+{
+    ::SetWindowTextA(m_hWnd, text);
+}
+
+void CWnd::GetWindowText(CString& text) const
+{
+    const int length = ::GetWindowTextLengthA(m_hWnd);
+    std::string buffer(static_cast<size_t>(length) + 1, '\0');
+    const int copied = ::GetWindowTextA(m_hWnd, buffer.data(), length + 1);
+    buffer.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+    text = CString(std::move(buffer));
+}
+
+DWORD CWnd::GetStyle() const
+{
+    return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_STYLE));
+}
+
+DWORD CWnd::GetExStyle() const
+{
+    return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE));
+}
+
+namespace
+{
+BOOL ModifyWindowLong(HWND hWnd, int index, DWORD remove, DWORD add, UINT flags)
+{
+    const DWORD style = static_cast<DWORD>(::GetWindowLongPtrA(hWnd, index));
+    const DWORD changed = (style & ~remove) | add;
+    if (changed == style)
+        return FALSE;
+    ::SetWindowLongPtrA(hWnd, index, static_cast<LONG_PTR>(changed));
+    if (flags)
+        ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | flags);
+    return TRUE;
+}
+} // namespace
+
+BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT flags)
+{
+    return ModifyWindowLong(m_hWnd, GWL_STYLE, remove, add, flags);
+}
+
+BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT flags)
+{
+    return ModifyWindowLong(m_hWnd, GWL_EXSTYLE, remove, add, flags);
+}
+
+void CWnd::ScreenToClient(CRect* rect) const
+{
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(rect), 2);
+}
+
+HICON CWnd::SetIcon(HICON icon, BOOL big)
+{
+    return reinterpret_cast<HICON>(
+        SendMessage(WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon)));
+}

@@ -1,0 +1,218 @@
+// The dialog framework in real windows: how a modal dialog ends, message-map dispatch through
+// the class chain, reflection of control colours and the data exchange.
+#include "ModalDriver.h"
+#include "TestDialog.h"
+
+#include "framework/Controls.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+HWND Item(const CDialog& dialog, int id)
+{
+    return ::GetDlgItem(dialog.m_hWnd, id);
+}
+
+void PostKey(HWND window, WPARAM key)
+{
+    ::PostMessageA(window, WM_KEYDOWN, key, 1);
+    ::PostMessageA(window, WM_KEYUP, key, 0xC0000001);
+}
+
+struct EndCase
+{
+    const char* name;
+    void (*end)(HWND dialog);
+    INT_PTR result;
+    bool closeHandlerRan;
+    bool checkTaken; // OnOK took the check box into the member
+};
+
+const EndCase kEndCases[] = {
+    {"ok command", [](HWND d) { ::PostMessageA(d, WM_COMMAND, IDOK, 0); }, IDOK, false, true},
+    {"cancel command", [](HWND d) { ::PostMessageA(d, WM_COMMAND, IDCANCEL, 0); }, IDCANCEL, false,
+     false},
+    {"escape", [](HWND d) { PostKey(::GetDlgItem(d, IDC_EDIT_CLIENTEDGE), VK_ESCAPE); }, IDCANCEL,
+     false, false},
+    {"enter without a default button",
+     [](HWND d) { PostKey(::GetDlgItem(d, IDC_EDIT_CLIENTEDGE), VK_RETURN); }, IDOK, false, true},
+    {"close box", [](HWND d) { ::PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); }, IDCANCEL, true,
+     false},
+};
+
+void PrintTo(const EndCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class DialogEnds : public ::testing::TestWithParam<EndCase>
+{
+};
+
+TEST_P(DialogEnds, WithTheResultOfItsWayOut)
+{
+    const EndCase& c = GetParam();
+    TestDialog dialog;
+    const INT_PTR result = RunModal(dialog, [&] {
+        ::SetFocus(Item(dialog, IDC_EDIT_CLIENTEDGE));
+        ::SendMessageA(Item(dialog, IDC_CHECK), BM_SETCHECK, BST_CHECKED, 0);
+        c.end(dialog.m_hWnd);
+    });
+    EXPECT_EQ(result, c.result);
+    EXPECT_EQ(dialog.m_nCloses, c.closeHandlerRan ? 1 : 0);
+    EXPECT_EQ(dialog.m_nCheck, c.checkTaken ? 1 : 0);
+    EXPECT_EQ(dialog.m_hWnd, nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Framework, DialogEnds, ::testing::ValuesIn(kEndCases),
+                         [](const auto& info) {
+                             std::string name = info.param.name;
+                             for (char& ch : name)
+                                 if (ch == ' ')
+                                     ch = '_';
+                             return name;
+                         });
+
+TEST(Dialog, WithoutItsTemplateReturnsMinusOne)
+{
+    CDialog dialog(4242);
+    EXPECT_EQ(dialog.DoModal(), -1);
+}
+
+// A class below the test dialog: its own rows come first, the base's rows still apply.
+class DerivedDialog : public TestDialog
+{
+public:
+    int m_nOwnKillFocus = 0;
+
+protected:
+    void OnKillFocusOwn() { ++m_nOwnKillFocus; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(DerivedDialog, TestDialog)
+ON_EN_KILLFOCUS(IDC_EDIT_CLIENTEDGE, OnKillFocusOwn)
+END_MESSAGE_MAP()
+
+TEST(MessageMap, DispatchesThroughTheClassChain)
+{
+    DerivedDialog dialog;
+    const INT_PTR result = RunModal(dialog, [&] {
+        // The derived row for the kill-focus notification wins over the base's.
+        ::SetFocus(Item(dialog, IDC_EDIT_CLIENTEDGE));
+        ::SetFocus(Item(dialog, IDC_BUTTON));
+        // A click notification only the base maps.
+        ::SendMessageA(Item(dialog, IDC_BUTTON), BM_CLICK, 0, 0);
+        // Another control's notification has no row and changes nothing.
+        ::SetFocus(Item(dialog, IDC_EDIT_PLAIN));
+        ::SetFocus(Item(dialog, IDC_BUTTON));
+        // Unmapped messages get the window's own handling.
+        ::SetWindowTextA(dialog.m_hWnd, "Renamed");
+        char caption[32] = {};
+        ::GetWindowTextA(dialog.m_hWnd, caption, sizeof caption);
+        EXPECT_STREQ(caption, "Renamed");
+        // The framework's own rows (IDCANCEL) stay at the end of the chain.
+        ::SendMessageA(dialog.m_hWnd, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(dialog.m_nOwnKillFocus, 1);
+    EXPECT_EQ(dialog.m_nKillFocusEdit, 0);
+    EXPECT_EQ(dialog.m_nButtonClicks, 1);
+}
+
+// A static control whose class answers the reflected control colour with a brush of its choice.
+class ColourProbe : public CStatic
+{
+public:
+    HBRUSH m_hBrush = nullptr;
+    UINT m_nLastCode = 0xFFFF;
+    int m_nCalls = 0;
+
+protected:
+    HBRUSH CtlColor(CDC* dc, UINT ctlColor)
+    {
+        ++m_nCalls;
+        m_nLastCode = ctlColor;
+        dc->SetTextColor(RGB(1, 2, 3));
+        return m_hBrush;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(ColourProbe, CStatic)
+ON_WM_CTLCOLOR_REFLECT()
+END_MESSAGE_MAP()
+
+TEST(MessageMap, ReflectsControlColoursToTheChildsClass)
+{
+    TestDialog dialog;
+    ColourProbe probe;
+    dialog.m_controls = {{IDC_LABEL, &probe}};
+    HBRUSH own = ::CreateSolidBrush(RGB(9, 8, 7));
+    RunModal(dialog, [&] {
+        HDC dc = ::CreateCompatibleDC(nullptr);
+        auto ask = [&](UINT message, int id) {
+            return reinterpret_cast<HBRUSH>(
+                ::SendMessageA(dialog.m_hWnd, message, reinterpret_cast<WPARAM>(dc),
+                               reinterpret_cast<LPARAM>(Item(dialog, id))));
+        };
+        // Without a brush from the child, the dialog answers as it would for any static.
+        const HBRUSH usual = ask(WM_CTLCOLORSTATIC, IDC_LABEL_LINK);
+        EXPECT_EQ(ask(WM_CTLCOLORSTATIC, IDC_LABEL), usual);
+        EXPECT_EQ(probe.m_nLastCode, static_cast<UINT>(CTLCOLOR_STATIC));
+
+        probe.m_hBrush = own;
+        EXPECT_EQ(ask(WM_CTLCOLORSTATIC, IDC_LABEL), own);
+        EXPECT_EQ(::GetTextColor(dc), RGB(1, 2, 3)) << "the dialog's own handling did not run";
+        EXPECT_EQ(ask(WM_CTLCOLORBTN, IDC_LABEL), own);
+        EXPECT_EQ(probe.m_nLastCode, static_cast<UINT>(CTLCOLOR_BTN));
+        // A control with no reflected handler is not asked.
+        const int calls = probe.m_nCalls;
+        ask(WM_CTLCOLORSTATIC, IDC_LABEL_LINK);
+        EXPECT_EQ(probe.m_nCalls, calls);
+        ::DeleteDC(dc);
+        dialog.EndDialog(IDOK);
+    });
+    ::DeleteObject(own);
+}
+
+struct CheckCase
+{
+    int value;
+    LRESULT shown;
+    int valueAfter;
+};
+
+TEST(DataExchange, CheckBoxToAndFromTheMember)
+{
+    const CheckCase cases[] = {
+        {0, BST_UNCHECKED, 0},  {1, BST_CHECKED, 1},   {2, BST_INDETERMINATE, 2},
+        {-1, BST_UNCHECKED, 0}, {3, BST_UNCHECKED, 0}, {1000, BST_UNCHECKED, 0},
+    };
+    TestDialog dialog;
+    CEdit edit;
+    dialog.m_controls = {{IDC_EDIT_PLAIN, &edit}};
+    RunModal(dialog, [&] {
+        HWND box = Item(dialog, IDC_CHECK3);
+        for (const CheckCase& c : cases)
+        {
+            dialog.m_nCheck3 = c.value;
+            dialog.UpdateData(FALSE);
+            EXPECT_EQ(::SendMessageA(box, BM_GETCHECK, 0, 0), c.shown) << c.value;
+            EXPECT_EQ(dialog.m_nCheck3, c.valueAfter) << c.value;
+        }
+        for (LRESULT state : {BST_CHECKED, BST_INDETERMINATE, BST_UNCHECKED})
+        {
+            ::SendMessageA(box, BM_SETCHECK, static_cast<WPARAM>(state), 0);
+            dialog.UpdateData(TRUE);
+            EXPECT_EQ(dialog.m_nCheck3, state);
+        }
+        // Later exchanges leave the attached control as it is.
+        EXPECT_EQ(CWnd::FromAttached(Item(dialog, IDC_EDIT_PLAIN)), &edit);
+        EXPECT_EQ(edit.m_hWnd, Item(dialog, IDC_EDIT_PLAIN));
+        dialog.EndDialog(IDOK);
+    });
+    EXPECT_EQ(edit.m_hWnd, nullptr);
+}
+} // namespace

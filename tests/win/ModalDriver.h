@@ -1,0 +1,27 @@
+// Drives a modal dialog from inside its own message loop, and waits for what the steps cause.
+#pragma once
+
+#include "framework/Dialog.h"
+
+#include <functional>
+
+// DoModal's result when the steps left the dialog open and the driver had to end it.
+constexpr INT_PTR kDialogLeftOpen = -2;
+
+// Runs DoModal; once the dialog's loop runs, `steps` run inside it. When the steps do not end the
+// dialog (directly or by the messages they post), the driver ends it with kDialogLeftOpen.
+INT_PTR RunModal(CDialog& dialog, std::function<void()> steps);
+
+// Dispatches the thread's messages, with the dialog's keyboard navigation, until `done` holds or
+// two seconds pass; returns whether it holds.
+bool PumpUntil(const std::function<bool()>& done);
+
+// Dispatches the messages already waiting.
+void PumpPending();
+
+// The colour of a pixel of the window, in window coordinates (non-client border included).
+COLORREF WindowPixel(HWND window, int x, int y);
+
+// Moves the real cursor to the centre of the window, or far away from every test window.
+void MoveCursorOnto(HWND window);
+void MoveCursorAway();

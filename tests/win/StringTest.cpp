@@ -1,0 +1,40 @@
+// The framework's text: removal of characters, formatting and string resources.
+#include "TestResources.h"
+
+#include "framework/String.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+TEST(String, RemoveTakesOutEveryOccurrence)
+{
+    CString text("\r1,2\r\n3\n");
+    EXPECT_EQ(text.Remove('\n'), 2);
+    EXPECT_EQ(text.Remove('\r'), 2);
+    EXPECT_EQ(text.str(), "1,23");
+    EXPECT_EQ(text.Remove('x'), 0);
+    EXPECT_EQ(text.str(), "1,23");
+}
+
+TEST(String, FormatReplacesTheText)
+{
+    CString text("old text that is longer");
+    text.Format("%2i-%2i-%4i", 3, 7, 2004);
+    EXPECT_EQ(text.str(), " 3- 7-2004");
+    text.Format("%s", "");
+    EXPECT_TRUE(text.IsEmpty());
+    const std::string big(1000, 'x');
+    text.Format("[%s]", big.c_str());
+    EXPECT_EQ(text.GetLength(), 1002);
+}
+
+TEST(String, LoadStringReadsTheExecutablesStringTable)
+{
+    CString text("unchanged");
+    EXPECT_FALSE(text.LoadString(IDS_MISSING));
+    EXPECT_EQ(text.str(), "unchanged");
+    EXPECT_TRUE(text.LoadString(IDS_GREETING));
+    EXPECT_EQ(text.str(), "&About Tallyvane...");
+}
+} // namespace

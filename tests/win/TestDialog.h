@@ -1,0 +1,36 @@
+// The dialog every window test runs in: template IDD_FRAMEWORK, the two check boxes exchanged
+// with members, and whatever member controls a test attaches by id.
+#pragma once
+
+#include "TestResources.h"
+
+#include "framework/Dialog.h"
+
+#include <utility>
+#include <vector>
+
+class TestDialog : public CDialog
+{
+public:
+    TestDialog() : CDialog(IDD_FRAMEWORK) {}
+
+    // Attached by DDX_Control at the first data exchange, in this order.
+    std::vector<std::pair<int, CWnd*>> m_controls;
+    int m_nCheck = 0;
+    int m_nCheck3 = 0;
+
+    // What the handlers of the map saw.
+    int m_nButtonClicks = 0;
+    int m_nCloses = 0;
+    int m_nKillFocusEdit = 0;
+    int m_nDialogClicks = 0;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnButton();
+    void OnClose();
+    void OnKillFocusEdit();
+    void OnLButtonDown(UINT flags, CPoint point);
+
+    DECLARE_MESSAGE_MAP()
+};
