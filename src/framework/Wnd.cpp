@@ -146,18 +146,20 @@ LRESULT CWnd::Default()
     return ::DefSubclassProc(m_current.hwnd, m_current.message, m_current.wParam, m_current.lParam);
 }
 
+namespace
+{
+BOOL CALLBACK PassColourChange(HWND child, LPARAM)
+{
+    ::SendMessageA(child, WM_SYSCOLORCHANGE, 0, 0);
+    return TRUE;
+}
+} // namespace
+
 void CWnd::OnSysColorChange()
 {
     Default();
-    if (GetStyle() & WS_CHILD)
-        return;
-    ::EnumChildWindows(
-        m_hWnd,
-        [](HWND child, LPARAM) -> BOOL {
-            ::SendMessageA(child, WM_SYSCOLORCHANGE, 0, 0);
-            return TRUE;
-        },
-        0);
+    if (!(GetStyle() & WS_CHILD))
+        ::EnumChildWindows(m_hWnd, PassColourChange, 0);
 }
 
 void CWnd::SetWindowText(const char* text)
