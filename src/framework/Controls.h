@@ -5,11 +5,6 @@
 
 class CEdit : public CWnd
 {
-public:
-    int GetLineCount() const
-    {
-        return static_cast<int>(::SendMessageA(m_hWnd, EM_GETLINECOUNT, 0, 0));
-    }
 };
 
 class CButton : public CWnd

@@ -16,7 +16,6 @@ public:
     operator const char*() const { return m_text.c_str(); }
     const std::string& str() const { return m_text; }
 
-    int GetLength() const { return static_cast<int>(m_text.size()); }
     bool IsEmpty() const { return m_text.empty(); }
 
     // Removes every occurrence of the character; returns how many went.
@@ -28,22 +27,6 @@ public:
     // Replaces the text with string resource `id` of the executable; FALSE (and the text left
     // unchanged) when there is no such string.
     BOOL LoadString(UINT id);
-
-    CString& operator+=(const CString& more)
-    {
-        m_text += more.m_text;
-        return *this;
-    }
-    friend CString operator+(CString left, const CString& right)
-    {
-        left += right;
-        return left;
-    }
-    friend bool operator==(const CString& left, const CString& right)
-    {
-        return left.m_text == right.m_text;
-    }
-    friend bool operator!=(const CString& left, const CString& right) { return !(left == right); }
 
 private:
     std::string m_text;

@@ -9,7 +9,7 @@ class CWnd;
 class CWinApp
 {
 public:
-    // Registers the object as the application; `appName` is kept for nothing the program shows.
+    // Registers the object as the application. The program passes no name and shows none.
     explicit CWinApp(const char* appName = nullptr);
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;

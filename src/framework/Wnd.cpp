@@ -212,11 +212,6 @@ BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT flags)
     return ModifyWindowLong(m_hWnd, GWL_EXSTYLE, remove, add, flags);
 }
 
-void CWnd::ScreenToClient(CRect* rect) const
-{
-    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(rect), 2);
-}
-
 HICON CWnd::SetIcon(HICON icon, BOOL big)
 {
     return reinterpret_cast<HICON>(

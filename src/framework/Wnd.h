@@ -32,7 +32,6 @@ public:
 
     void SetWindowText(const char* text);
     void GetWindowText(CString& text) const;
-    CWnd GetDlgItem(int id) const { return CWnd(::GetDlgItem(m_hWnd, id)); }
 
     DWORD GetStyle() const;
     DWORD GetExStyle() const;
@@ -44,7 +43,6 @@ public:
 
     void GetClientRect(CRect* rect) const { ::GetClientRect(m_hWnd, rect); }
     void GetWindowRect(CRect* rect) const { ::GetWindowRect(m_hWnd, rect); }
-    void ScreenToClient(CRect* rect) const;
 
     UINT_PTR SetTimer(UINT_PTR id, UINT elapse) { return ::SetTimer(m_hWnd, id, elapse, nullptr); }
     BOOL KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd, id); }

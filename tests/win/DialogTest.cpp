@@ -4,6 +4,7 @@
 #include "TestDialog.h"
 
 #include "framework/Controls.h"
+#include "framework/WinApp.h"
 
 #include <gtest/gtest.h>
 
@@ -78,6 +79,36 @@ TEST(Dialog, WithoutItsTemplateReturnsMinusOne)
 {
     CDialog dialog(4242);
     EXPECT_EQ(dialog.DoModal(), -1);
+}
+
+// The application object of a test: the program's own runs everything in InitInstance.
+class TestApp : public CWinApp
+{
+public:
+    BOOL InitInstance() override { return FALSE; }
+};
+
+TEST(Dialog, WithoutParentIsOwnedByTheMainWindow)
+{
+    TestApp app;
+    TestDialog form;
+    app.m_pMainWnd = &form;
+    HWND owner = nullptr;
+    BOOL formEnabled = TRUE;
+    INT_PTR inner = 0;
+    RunModal(form, [&] {
+        TestDialog schedule;
+        inner = RunModal(schedule, [&] {
+            owner = ::GetWindow(schedule.m_hWnd, GW_OWNER);
+            formEnabled = ::IsWindowEnabled(form.m_hWnd);
+            schedule.EndDialog(IDCANCEL);
+        });
+        EXPECT_TRUE(::IsWindowEnabled(form.m_hWnd)) << "enabled again after the nested dialog";
+        EXPECT_EQ(owner, form.m_hWnd);
+        form.EndDialog(IDOK);
+    });
+    EXPECT_EQ(inner, IDCANCEL);
+    EXPECT_FALSE(formEnabled) << "the form takes no input while the nested dialog runs";
 }
 
 // A class below the test dialog: its own rows come first, the base's rows still apply.

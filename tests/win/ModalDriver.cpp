@@ -23,7 +23,9 @@ void CALLBACK RunSteps(HWND, UINT, UINT_PTR timer, DWORD)
 {
     ::KillTimer(nullptr, timer);
     HWND dialog = DialogWindow();
-    g_steps();
+    // The steps may run a dialog of their own through RunModal.
+    const std::function<void()> steps = std::move(g_steps);
+    steps();
     // A dialog that has ended is hidden at once and destroyed when its loop resumes.
     if (!PumpUntil([dialog] { return !::IsWindow(dialog) || !::IsWindowVisible(dialog); }))
         ::EndDialog(dialog, kDialogLeftOpen);
@@ -32,12 +34,13 @@ void CALLBACK RunSteps(HWND, UINT, UINT_PTR timer, DWORD)
 
 INT_PTR RunModal(CDialog& dialog, std::function<void()> steps)
 {
+    CDialog* const outer = g_dialog;
     g_dialog = &dialog;
     g_steps = std::move(steps);
     const UINT_PTR timer = ::SetTimer(nullptr, 0, 0, RunSteps);
     const INT_PTR result = dialog.DoModal();
     ::KillTimer(nullptr, timer);
-    g_dialog = nullptr;
+    g_dialog = outer;
     g_steps = nullptr;
     return result;
 }
