@@ -116,14 +116,26 @@ class DerivedDialog : public TestDialog
 {
 public:
     int m_nOwnKillFocus = 0;
+    UINT m_nSysCommand = 0;
+    LPARAM m_lSysCommandParam = 0;
+    HCURSOR m_hDragIcon = ::LoadCursorA(nullptr, IDC_CROSS);
 
 protected:
     void OnKillFocusOwn() { ++m_nOwnKillFocus; }
+    void OnSysCommand(UINT id, LPARAM lParam)
+    {
+        m_nSysCommand = id;
+        m_lSysCommandParam = lParam;
+        TestDialog::OnSysCommand(id, lParam);
+    }
+    HCURSOR OnQueryDragIcon() { return m_hDragIcon; }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(DerivedDialog, TestDialog)
 ON_EN_KILLFOCUS(IDC_EDIT_CLIENTEDGE, OnKillFocusOwn)
+ON_WM_SYSCOMMAND()
+ON_WM_QUERYDRAGICON()
 END_MESSAGE_MAP()
 
 TEST(MessageMap, DispatchesThroughTheClassChain)
@@ -143,6 +155,16 @@ TEST(MessageMap, DispatchesThroughTheClassChain)
         char caption[32] = {};
         ::GetWindowTextA(dialog.m_hWnd, caption, sizeof caption);
         EXPECT_STREQ(caption, "Renamed");
+        // Handlers get the message's parameters decoded.
+        ::SendMessageA(dialog.m_hWnd, WM_SYSCOMMAND, 0x0010, 1234);
+        EXPECT_EQ(dialog.m_nSysCommand, 0x0010u);
+        EXPECT_EQ(dialog.m_lSysCommandParam, 1234);
+        EXPECT_EQ(::SendMessageA(dialog.m_hWnd, WM_QUERYDRAGICON, 0, 0),
+                  reinterpret_cast<LRESULT>(dialog.m_hDragIcon));
+        ::SendMessageA(dialog.m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(-3, 7));
+        EXPECT_EQ(dialog.m_nClickFlags, static_cast<UINT>(MK_LBUTTON | MK_SHIFT));
+        EXPECT_EQ(dialog.m_ptClick.x, -3);
+        EXPECT_EQ(dialog.m_ptClick.y, 7);
         // The framework's own rows (IDCANCEL) stay at the end of the chain.
         ::SendMessageA(dialog.m_hWnd, WM_COMMAND, IDCANCEL, 0);
     });

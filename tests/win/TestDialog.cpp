@@ -35,5 +35,7 @@ void TestDialog::OnKillFocusEdit()
 void TestDialog::OnLButtonDown(UINT flags, CPoint point)
 {
     ++m_nDialogClicks;
+    m_nClickFlags = flags;
+    m_ptClick = point;
     CDialog::OnLButtonDown(flags, point);
 }

@@ -24,6 +24,8 @@ public:
     int m_nCloses = 0;
     int m_nKillFocusEdit = 0;
     int m_nDialogClicks = 0;
+    UINT m_nClickFlags = 0;
+    CPoint m_ptClick;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
