@@ -17,8 +17,8 @@ bool IsControlColourMessage(UINT message)
 
 CWnd::~CWnd()
 {
-    // An object that ends before its window (the window outlives a failed dialog start) detaches
-    // itself, so that no message reaches a destroyed object.
+    // An object that ends while its window lives on detaches itself, so that no message reaches
+    // a destroyed object.
     if (m_hWnd && FromAttached(m_hWnd) == this)
     {
         ::RemoveWindowSubclass(m_hWnd, AttachedWindowProc, kAttachedSubclass);

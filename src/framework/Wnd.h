@@ -14,8 +14,8 @@ class CWnd
 {
 public:
     CWnd() = default;
-    // A window object for a window that the program does not attach (a dialog item, the other
-    // window of a focus change).
+    // A window object for a window that the program does not attach, such as the other window
+    // of a focus change handed to a handler.
     explicit CWnd(HWND hWnd) : m_hWnd(hWnd) {}
     CWnd(const CWnd&) = delete;
     CWnd& operator=(const CWnd&) = delete;
@@ -117,9 +117,8 @@ template <class T>
 template <auto F>
 LRESULT MessageDecoders<T>::FlagsAndPoint(CWnd& wnd, WPARAM wParam, LPARAM lParam)
 {
-    (static_cast<T&>(wnd).*
-     F)(static_cast<UINT>(wParam),
-        CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))));
+    const CPoint point(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+    (static_cast<T&>(wnd).*F)(static_cast<UINT>(wParam), point);
     return 0;
 }
 
