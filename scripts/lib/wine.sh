@@ -28,13 +28,24 @@ start_xvfb() {
     export DISPLAY=":$number"
 }
 
+# The size of the prefix's virtual desktop, in pixels.
+WINE_DESKTOP_SIZE=1024x768
+
 # Creates the prefix once, with Wine's own fonts in its Fonts folder: a new prefix does not pick
-# them up, and a dialog would otherwise measure its units with a host font.
+# them up, and a dialog would otherwise measure its units with a host font. Every program of the
+# prefix runs inside one virtual desktop: Wine then draws captions and system menus itself, the
+# desktop is one X window to take pictures of, and a dialog ends at once (without a desktop,
+# ending a dialog waits about 2 s on the X server).
 ensure_prefix() {
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         mkdir -p "$(dirname "$WINEPREFIX")"
         wineboot --init </dev/null >/dev/null 2>&1
         wineserver -w
+    fi
+    if ! grep -q '^"Default"="'"$WINE_DESKTOP_SIZE"'"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+        wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f </dev/null >/dev/null 2>&1
+        wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$WINE_DESKTOP_SIZE" /f \
+            </dev/null >/dev/null 2>&1
     fi
     local fonts="$WINEPREFIX/drive_c/windows/Fonts"
     if [ -d /usr/share/wine/fonts ] && [ ! -f "$fonts/.tallyvane-fonts" ]; then

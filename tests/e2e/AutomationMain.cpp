@@ -1,9 +1,11 @@
 // The automation client from the command line, for scripts that run the program:
-//   tallyvane-automation wait CAPTION MILLISECONDS   waits for the window and its first painting
+//   tallyvane-automation wait CAPTION MILLISECONDS   waits for the window and its first painting,
+//                                                    and prints its place as WIDTHxHEIGHT+X+Y
 //   tallyvane-automation close CAPTION               closes it as the close box does
 // Exits 0 on success, 1 when the window did not appear or did not go.
 #include "RemoteWindow.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -18,6 +20,10 @@ int main(int argc, char** argv)
         RedrawWindow(dialog.Handle(), nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         dialog.Sync();
+        RECT place{};
+        GetWindowRect(dialog.Handle(), &place);
+        std::printf("%ldx%ld+%ld+%ld\n", place.right - place.left, place.bottom - place.top,
+                    place.left, place.top);
         return 0;
     }
     if (argc >= 3 && std::strcmp(argv[1], "close") == 0)

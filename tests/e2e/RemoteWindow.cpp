@@ -101,14 +101,22 @@ HWND RemoteDialog::FocusedControl() const
 
 void RemoteDialog::PressKey(WPARAM virtualKey) const
 {
-    const HWND target = FocusedControl() ? FocusedControl() : m_window;
+    // Keys are posted: a dialog sees them in its message loop, never in a sent message.
+    const HWND focused = FocusedControl();
+    const HWND target = focused ? focused : m_window;
     PostMessageA(target, WM_KEYDOWN, virtualKey, 1);
     PostMessageA(target, WM_KEYUP, virtualKey, 0xC0000001);
+    const ULONGLONG deadline = GetTickCount64() + 5000;
+    while (IsWindow(m_window) && FocusedControl() == focused && GetTickCount64() < deadline)
+        Sleep(10);
+    if (IsWindow(m_window))
+        Sync();
 }
 
 void RemoteDialog::Click(int id) const
 {
-    PostMessageA(Control(id), BM_CLICK, 0, 0);
+    // Sent without waiting, so that it is handled in order with the messages sent after it.
+    SendNotifyMessageA(Control(id), BM_CLICK, 0, 0);
 }
 
 void RemoteDialog::PostClose() const

@@ -31,9 +31,11 @@ public:
     void Focus(int id) const;
     // The control that has the keyboard focus in the dialog's thread.
     HWND FocusedControl() const;
-    // Presses a key in the focused control; the dialog's own keyboard handling runs.
+    // Presses a key in the focused control, where the dialog's own keyboard handling takes it,
+    // and waits (up to a few seconds) for what a key does: the focus moving or the dialog ending.
     void PressKey(WPARAM virtualKey) const;
-    // Clicks a button without waiting for what the click starts (a modal dialog, say).
+    // Clicks a button. A later Sync returns once the click has been handled, or once what it
+    // started (a modal dialog, say) runs.
     void Click(int id) const;
     void PostClose() const;
     void PostSysCommand(WPARAM command) const;

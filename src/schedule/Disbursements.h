@@ -1,0 +1,49 @@
+// CDisbursements: the disbursement schedule of one escrow item, January to December, edited in
+// its own modal dialog. It opens from the item's schedule file and writes the file back on OK;
+// Cancel, Escape and the close box leave the file as it was.
+#pragma once
+
+#include "controls/HotEdit.h"
+#include "framework/Dialog.h"
+#include "store/SafeSave.h"
+
+class CDisbursements : public CDialog
+{
+public:
+    // `item` (1 to 8) names the schedule file the dialog edits.
+    CDisbursements(CWnd* parent, int item);
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+
+    // Empties the twelve months on screen.
+    void ClearSchedule();
+    // Fills the twelve months from the schedule file; missing lines leave their months empty.
+    void LoadSchedule();
+    // Writes the twelve months, January first, as the schedule file.
+    SaveFailure SaveSchedule();
+    // The Reset button: the twelve months on screen are cleared; the file changes only on OK.
+    void OnReset();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // The month edits in calendar order, January first.
+    CHotEdit* Month(int index);
+
+    int m_nItem;
+    CHotEdit m_editSeptember;
+    CHotEdit m_editAugust;
+    CHotEdit m_editJuly;
+    CHotEdit m_editJune;
+    CHotEdit m_editMay;
+    CHotEdit m_editApril;
+    CHotEdit m_editMarch;
+    CHotEdit m_editFebruary;
+    CHotEdit m_editDecember;
+    CHotEdit m_editNovember;
+    CHotEdit m_editOctober;
+    CHotEdit m_editJanuary;
+};

@@ -1,0 +1,233 @@
+// The built program in a scratch folder with its own working folder, driven from outside the way
+// a closing agent uses it: typing, leaving fields, the "two months" box, a schedule edited in its
+// dialog, closing and starting again, Reset.
+#include "RemoteWindow.h"
+
+#include "res/resource.h"
+#include "store/WorkingFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace
+{
+
+constexpr char kFormCaption[] = "Aggregate Escrow Adjustment";
+constexpr char kScheduleCaption[] = "Disbursement Schedule";
+constexpr DWORD kWait = 20000;
+
+class TallyvaneEndToEnd : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        static int counter = 0;
+        m_folder = std::filesystem::temp_directory_path() /
+                   ("tallyvane-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
+                    std::to_string(counter++));
+        std::filesystem::create_directories(m_folder / "current");
+        // The test runs from build/<preset>/tests/e2e; the program is build/<preset>/Tallyvane.exe.
+        const FilePath built = ExecutableFolder().value() / ".." / ".." / "Tallyvane.exe";
+        std::filesystem::copy_file(built, m_folder / "Tallyvane.exe");
+    }
+
+    void TearDown() override
+    {
+        m_program.reset();
+        std::error_code ignored;
+        std::filesystem::remove_all(m_folder, ignored);
+    }
+
+    FilePath File(const std::string& name) const { return m_folder / "current" / name; }
+
+    void WriteFile(const std::string& name, const std::string& bytes) const
+    {
+        std::ofstream(File(name), std::ios::binary) << bytes;
+    }
+
+    std::string ReadFile(const std::string& name) const
+    {
+        std::ifstream in(File(name), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+
+    // Starts the program and waits for its form.
+    RemoteDialog Start()
+    {
+        m_program.reset();
+        m_program = std::make_unique<RemoteProgram>((m_folder / "Tallyvane.exe").wstring(),
+                                                    m_folder.wstring());
+        EXPECT_TRUE(m_program->Started());
+        RemoteDialog form = RemoteDialog::WaitFor(kFormCaption, m_program->ProcessId(), kWait);
+        EXPECT_TRUE(form) << "the form did not appear";
+        form.Sync();
+        return form;
+    }
+
+    // Waits for the program to end by itself.
+    void ExpectEnded() const { EXPECT_EQ(m_program->WaitForExit(kWait), 0u); }
+
+    RemoteDialog OpenSchedule(const RemoteDialog& form, int button) const
+    {
+        form.Click(button);
+        RemoteDialog schedule =
+            RemoteDialog::WaitFor(kScheduleCaption, m_program->ProcessId(), kWait);
+        EXPECT_TRUE(schedule) << "the schedule dialog did not appear";
+        schedule.Sync();
+        return schedule;
+    }
+
+    FilePath m_folder;
+    std::unique_ptr<RemoteProgram> m_program;
+};
+
+// The worked example: two schedules on disk, the figures in the form file; switching "two months"
+// on sets the cushion and the result.
+TEST_F(TallyvaneEndToEnd, WorkedExampleFromFilesToTheResult)
+{
+    WriteFile("part1.txt", "\r\n\r\n600.00\r\n");
+    WriteFile("part2.txt", "\r\n\r\n\r\n\r\n\r\n1200\r\n\r\n\r\n\r\n\r\n\r\n$1,200.00\r\n");
+    std::string formFile = "4\r\n$50.00\r\n6\r\n$200.00\r\n";
+    for (int line = 5; line <= 16; ++line)
+        formFile += "\r\n";
+    WriteFile("main.txt", formFile + "05\r\n2004\r\n0\r\n\r\n");
+    RemoteDialog form = Start();
+    EXPECT_FALSE(form.IsChecked(IDC_TWO_MONTHS));
+    EXPECT_EQ(form.Text(IDC_ITEM1), "$600.00");
+    EXPECT_EQ(form.Text(IDC_ITEM2), "$2,400.00");
+    EXPECT_EQ(form.Text(IDC_ITEM3), "$0.00");
+    EXPECT_EQ(form.Text(IDC_MONTHLY_PAYMENT), "250.00");
+    EXPECT_EQ(form.Text(IDC_ADJUSTMENT), "-700.00 = $700.00 - $1400.00");
+
+    form.Click(IDC_TWO_MONTHS);
+    form.Sync();
+    EXPECT_TRUE(form.IsChecked(IDC_TWO_MONTHS));
+    EXPECT_EQ(form.Text(IDC_CUSHION), "500.00");
+    EXPECT_EQ(form.Text(IDC_ADJUSTMENT), "-200.00 = $1200.00 - $1400.00");
+
+    // Switching it off changes nothing else.
+    form.Click(IDC_TWO_MONTHS);
+    form.Sync();
+    EXPECT_FALSE(form.IsChecked(IDC_TWO_MONTHS));
+    EXPECT_EQ(form.Text(IDC_CUSHION), "500.00");
+    EXPECT_EQ(form.Text(IDC_ADJUSTMENT), "-200.00 = $1200.00 - $1400.00");
+}
+
+TEST_F(TallyvaneEndToEnd, TypingAndLeavingFieldsRecomputes)
+{
+    RemoteDialog form = Start();
+    EXPECT_EQ(form.FocusedControl(), form.Control(IDC_MONTHS1));
+    EXPECT_EQ(form.Text(IDC_ADJUSTMENT), "");
+    form.SetText(IDC_MONTHS1, "4");
+    form.SetText(IDC_PER_MONTH1, "$50.00");
+    form.Focus(IDC_PER_MONTH1);
+    form.Focus(IDC_MONTHS2);
+    EXPECT_EQ(form.Text(IDC_MONTHLY_PAYMENT), "0.00");
+    EXPECT_EQ(form.Text(IDC_ADJUSTMENT), "-200.00 = $0.00 - $200.00");
+
+    // The year is only stored: leaving it runs nothing.
+    form.SetText(IDC_MONTHS2, "1");
+    form.SetText(IDC_PER_MONTH2, "100");
+    form.Focus(IDC_FIRST_PAYMENT_YEAR);
+    form.SetText(IDC_FIRST_PAYMENT_YEAR, "2027");
+    form.Focus(IDC_CUSHION);
+    EXPECT_EQ(form.Text(IDC_ADJUSTMENT), "-300.00 = $0.00 - $300.00");
+    form.SetText(IDC_CUSHION, "$1,000.00");
+    form.PressKey(VK_TAB);
+    form.Sync();
+    EXPECT_EQ(form.Text(IDC_ADJUSTMENT), "700.00 = $1000.00 - $300.00");
+}
+
+TEST_F(TallyvaneEndToEnd, ScheduleEditedInItsDialog)
+{
+    RemoteDialog form = Start();
+    RemoteDialog schedule = OpenSchedule(form, IDC_ITEM5);
+    EXPECT_EQ(schedule.FocusedControl(), schedule.Control(IDOK));
+    schedule.SetText(IDC_MARCH, "1,200.00");
+    schedule.PressKey(VK_RETURN);
+    ASSERT_TRUE(schedule.WaitUntilGone(kWait));
+    form.Sync();
+    EXPECT_EQ(ReadFile("part5.txt"),
+              "\r\n\r\n1,200.00\r\n" + std::string("\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n"));
+    EXPECT_EQ(form.Text(IDC_ITEM5), "$1,200.00");
+    EXPECT_EQ(form.Text(IDC_MONTHLY_PAYMENT), "100.00");
+
+    // Cancel keeps the file as it was; the caption is recomputed all the same.
+    schedule = OpenSchedule(form, IDC_ITEM5);
+    EXPECT_EQ(schedule.Text(IDC_MARCH), "1,200.00");
+    schedule.SetText(IDC_MARCH, "9");
+    schedule.PressKey(VK_ESCAPE);
+    ASSERT_TRUE(schedule.WaitUntilGone(kWait));
+    form.Sync();
+    EXPECT_EQ(form.Text(IDC_ITEM5), "$1,200.00");
+    EXPECT_EQ(ReadFile("part5.txt").substr(0, 14), "\r\n\r\n1,200.00\r\n");
+}
+
+TEST_F(TallyvaneEndToEnd, CloseAndRestartShowsTheSameFigures)
+{
+    WriteFile("part3.txt", "100\r\n200\r\n");
+    RemoteDialog form = Start();
+    form.SetText(IDC_MONTHS3, " 2.5 ");
+    form.SetText(IDC_PER_MONTH3, "$100.00");
+    form.SetText(IDC_FIRST_PAYMENT_MONTH, "3");
+    form.SetText(IDC_CUSHION, "not a number");
+    form.Click(IDC_TWO_MONTHS);
+    form.Sync();
+    form.PostClose();
+    ExpectEnded();
+
+    form = Start();
+    EXPECT_EQ(form.Text(IDC_MONTHS3), " 2.5 ");
+    EXPECT_EQ(form.Text(IDC_PER_MONTH3), "$100.00");
+    EXPECT_EQ(form.Text(IDC_FIRST_PAYMENT_MONTH), "3");
+    EXPECT_TRUE(form.IsChecked(IDC_TWO_MONTHS));
+    EXPECT_EQ(form.Text(IDC_CUSHION), "50.00");
+    EXPECT_EQ(form.Text(IDC_ITEM3), "$300.00");
+    EXPECT_EQ(form.Text(IDC_MONTHLY_PAYMENT), "25.00");
+}
+
+// Escape and Enter end the form too, and keep what was typed.
+TEST_F(TallyvaneEndToEnd, EscapeAndEnterKeepTheFigures)
+{
+    for (WPARAM key : {VK_ESCAPE, VK_RETURN})
+    {
+        RemoteDialog form = Start();
+        const std::string typed = key == VK_ESCAPE ? "escape" : "enter";
+        form.SetText(IDC_PER_MONTH8, typed);
+        form.PressKey(key);
+        ExpectEnded();
+        form = Start();
+        EXPECT_EQ(form.Text(IDC_PER_MONTH8), typed);
+        form.PostClose();
+        ExpectEnded();
+    }
+}
+
+TEST_F(TallyvaneEndToEnd, ResetClearsTheWorkingFolderAndTheForm)
+{
+    WriteFile("part1.txt", "5\r\n");
+    WriteFile("notes.txt", "x");
+    WriteFile("part1.bak", "x");
+    RemoteDialog form = Start();
+    form.SetText(IDC_MONTHS1, "4");
+    form.PostClose();
+    ExpectEnded();
+
+    form = Start();
+    EXPECT_EQ(form.Text(IDC_ITEM1), "$5.00");
+    form.Click(IDC_RESET);
+    form.Sync();
+    EXPECT_FALSE(std::filesystem::exists(File("main.txt")));
+    EXPECT_FALSE(std::filesystem::exists(File("part1.txt")));
+    EXPECT_FALSE(std::filesystem::exists(File("notes.txt")));
+    EXPECT_TRUE(std::filesystem::exists(File("part1.bak")));
+    EXPECT_EQ(form.Text(IDC_MONTHS1), "");
+    EXPECT_EQ(form.Text(IDC_ITEM1), "$0.00");
+    EXPECT_EQ(form.Text(IDC_FIRST_PAYMENT_MONTH), "01");
+    EXPECT_EQ(form.Text(IDC_FIRST_PAYMENT_YEAR), "2004");
+}
+
+} // namespace
