@@ -1,0 +1,383 @@
+// The escrow adjustment form in a real window: start-up with and without a form file, the
+// fields that run the analysis, the "two months" box, the item buttons, Reset, closing, and the
+// about box.
+#include "ModalDriver.h"
+
+#include "form/TallyvaneDlg.h"
+#include "res/resource.h"
+#include "store/WorkingFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+
+namespace
+{
+
+// A fresh working folder beside the test program for each test.
+class TallyvaneDlgTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        std::filesystem::remove_all(m_folder);
+        std::filesystem::create_directories(m_folder);
+    }
+    void TearDown() override
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_folder, ignored);
+    }
+
+    FilePath File(const std::string& name) const { return m_folder / name; }
+    void WriteFile(const std::string& name, const std::string& bytes) const
+    {
+        std::ofstream(File(name), std::ios::binary) << bytes;
+    }
+    std::string ReadFile(const std::string& name) const
+    {
+        std::ifstream in(File(name), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    bool FolderIsEmpty() const { return std::filesystem::is_empty(m_folder); }
+
+    // A form file of the twenty lines as the form writes them: the first item lines given, the
+    // other item lines empty, May 2004, the flag and the cushion.
+    static std::string FormFile(std::string items, const std::string& flag,
+                                const std::string& cushion)
+    {
+        for (auto lines = std::count(items.begin(), items.end(), '\n'); lines < 16; ++lines)
+            items += "\r\n";
+        return items + "05\r\n2004\r\n" + flag + "\r\n" + cushion + "\r\n";
+    }
+
+    const FilePath m_folder = WorkingFolder().value();
+    CTallyvaneDlg m_form;
+};
+
+std::string Text(HWND dialog, int id)
+{
+    char text[600] = {};
+    ::GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+}
+
+void SetText(HWND dialog, int id, const char* text)
+{
+    ::SetDlgItemTextA(dialog, id, text);
+}
+
+bool Checked(HWND dialog, int id)
+{
+    return ::IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+}
+
+void Click(HWND dialog, int id)
+{
+    ::SendMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
+// The visible window of this thread with the caption, or null.
+HWND ThreadWindow(const char* caption)
+{
+    struct Search
+    {
+        const char* caption;
+        HWND found;
+    } search{caption, nullptr};
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND window, LPARAM parameter) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(parameter);
+            char text[100] = {};
+            ::GetWindowTextA(window, text, sizeof text);
+            if (::IsWindowVisible(window) && std::string(text) == s.caption)
+            {
+                s.found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Runs `steps` on the dialog with the caption once its modal loop (started by what follows this
+// call) runs; the steps end it.
+void WhenDialogOpens(const char* caption, std::function<void(HWND)> steps)
+{
+    static const char* s_caption;
+    static std::function<void(HWND)> s_steps;
+    s_caption = caption;
+    s_steps = std::move(steps);
+    ::SetTimer(nullptr, 0, 0, [](HWND, UINT, UINT_PTR timer, DWORD) {
+        if (HWND dialog = ThreadWindow(s_caption))
+        {
+            ::KillTimer(nullptr, timer);
+            const auto steps = std::move(s_steps);
+            steps(dialog);
+        }
+    });
+}
+
+const int kItemBoxes[] = {IDC_MONTHS1, IDC_PER_MONTH1, IDC_MONTHS2, IDC_PER_MONTH2,
+                          IDC_MONTHS3, IDC_PER_MONTH3, IDC_MONTHS4, IDC_PER_MONTH4,
+                          IDC_MONTHS5, IDC_PER_MONTH5, IDC_MONTHS6, IDC_PER_MONTH6,
+                          IDC_MONTHS7, IDC_PER_MONTH7, IDC_MONTHS8, IDC_PER_MONTH8};
+const int kItemButtons[] = {IDC_ITEM1, IDC_ITEM2, IDC_ITEM3, IDC_ITEM4,
+                            IDC_ITEM5, IDC_ITEM6, IDC_ITEM7, IDC_ITEM8};
+
+TEST_F(TallyvaneDlgTest, StartsClearedWithoutAFormFileAndSavesTheDefaultsOnClose)
+{
+    const INT_PTR result = RunModal(m_form, [&] {
+        const HWND form = m_form.m_hWnd;
+        for (int id : kItemBoxes)
+            EXPECT_EQ(Text(form, id), "") << id;
+        for (int id : kItemButtons)
+            EXPECT_EQ(Text(form, id), "$0.00") << id;
+        EXPECT_EQ(Text(form, IDC_FIRST_PAYMENT_MONTH), "01");
+        EXPECT_EQ(Text(form, IDC_FIRST_PAYMENT_YEAR), "2004");
+        EXPECT_EQ(Text(form, IDC_CUSHION), "");
+        EXPECT_EQ(Text(form, IDC_MONTHLY_PAYMENT), "");
+        EXPECT_EQ(Text(form, IDC_ADJUSTMENT), "");
+        EXPECT_FALSE(Checked(form, IDC_TWO_MONTHS));
+        EXPECT_EQ(::GetFocus(), ::GetDlgItem(form, IDC_MONTHS1));
+        EXPECT_TRUE(FolderIsEmpty()) << "no schedule file is read or created on a cleared start";
+        ::PostMessageA(form, WM_CLOSE, 0, 0);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    std::string defaults;
+    for (int line = 1; line <= 16; ++line)
+        defaults += "\r\n";
+    EXPECT_EQ(ReadFile("main.txt"), defaults + "01\r\n2004\r\n0\r\n\r\n");
+    EXPECT_EQ(ReadFile("main.txt").size(), 47u);
+}
+
+// Each of the eighteen analysis inputs runs the analysis when it loses the focus; the year does
+// not, and neither does a result box.
+TEST_F(TallyvaneDlgTest, LeavingAnInputRunsTheAnalysis)
+{
+    RunModal(m_form, [&] {
+        const HWND form = m_form.m_hWnd;
+        SetText(form, IDC_MONTHS1, "4");
+        SetText(form, IDC_PER_MONTH1, "$50.00");
+        const struct
+        {
+            int id;
+            bool runs;
+        } cases[] = {
+            {IDC_CUSHION, true},
+            {IDC_FIRST_PAYMENT_MONTH, true},
+            {IDC_MONTHS1, true},
+            {IDC_MONTHS2, true},
+            {IDC_MONTHS3, true},
+            {IDC_MONTHS4, true},
+            {IDC_MONTHS5, true},
+            {IDC_MONTHS6, true},
+            {IDC_MONTHS7, true},
+            {IDC_MONTHS8, true},
+            {IDC_PER_MONTH1, true},
+            {IDC_PER_MONTH2, true},
+            {IDC_PER_MONTH3, true},
+            {IDC_PER_MONTH4, true},
+            {IDC_PER_MONTH5, true},
+            {IDC_PER_MONTH6, true},
+            {IDC_PER_MONTH7, true},
+            {IDC_PER_MONTH8, true},
+            {IDC_FIRST_PAYMENT_YEAR, false},
+            {IDC_ADJUSTMENT, false},
+            {IDC_MONTHLY_PAYMENT, false},
+        };
+        for (const auto& c : cases)
+        {
+            ::SetFocus(::GetDlgItem(form, c.id));
+            SetText(form, IDC_ADJUSTMENT, "stale");
+            ::SetFocus(::GetDlgItem(form, IDC_RESET));
+            EXPECT_EQ(Text(form, IDC_ADJUSTMENT), c.runs ? "-200.00 = $0.00 - $200.00" : "stale")
+                << c.id;
+        }
+        m_form.EndDialog(IDOK);
+    });
+}
+
+TEST_F(TallyvaneDlgTest, TwoMonthsSetsTheCushionOnlyWhenSwitchedOn)
+{
+    WriteFile("part1.txt", "1200\r\n");
+    RunModal(m_form, [&] {
+        const HWND form = m_form.m_hWnd;
+        Click(form, IDC_TWO_MONTHS);
+        EXPECT_TRUE(Checked(form, IDC_TWO_MONTHS));
+        EXPECT_EQ(Text(form, IDC_MONTHLY_PAYMENT), "100.00");
+        EXPECT_EQ(Text(form, IDC_CUSHION), "200.00");
+        EXPECT_EQ(Text(form, IDC_ADJUSTMENT), "1300.00 = $1300.00 - $0.00");
+
+        // Switching off keeps the cushion and runs nothing; switching on again renews it.
+        WriteFile("part1.txt", "2400\r\n");
+        Click(form, IDC_TWO_MONTHS);
+        EXPECT_FALSE(Checked(form, IDC_TWO_MONTHS));
+        EXPECT_EQ(Text(form, IDC_CUSHION), "200.00");
+        EXPECT_EQ(Text(form, IDC_ADJUSTMENT), "1300.00 = $1300.00 - $0.00");
+        Click(form, IDC_TWO_MONTHS);
+        EXPECT_EQ(Text(form, IDC_CUSHION), "400.00");
+        EXPECT_EQ(Text(form, IDC_ADJUSTMENT), "2600.00 = $2600.00 - $0.00");
+        m_form.EndDialog(IDOK);
+    });
+}
+
+TEST_F(TallyvaneDlgTest, ItemButtonRunsTheScheduleAndRecomputesWhateverItsOutcome)
+{
+    RunModal(m_form, [&] {
+        const HWND form = m_form.m_hWnd;
+        // Cancel on an item without a schedule: the caption is still rebuilt, from nothing.
+        SetText(form, IDC_ITEM4, "Button4");
+        WhenDialogOpens("Disbursement Schedule", [](HWND schedule) {
+            SetText(schedule, IDC_JANUARY, "999");
+            ::PostMessageA(schedule, WM_COMMAND, IDCANCEL, 0);
+        });
+        Click(form, IDC_ITEM4);
+        EXPECT_EQ(Text(form, IDC_ITEM4), "$0.00");
+        EXPECT_EQ(Text(form, IDC_MONTHLY_PAYMENT), "0.00");
+        EXPECT_EQ(ReadFile("part4.txt"), "");
+
+        WhenDialogOpens("Disbursement Schedule", [](HWND schedule) {
+            SetText(schedule, IDC_JANUARY, "$2,400.00");
+            ::PostMessageA(schedule, WM_COMMAND, IDOK, 0);
+        });
+        Click(form, IDC_ITEM4);
+        EXPECT_EQ(Text(form, IDC_ITEM4), "$2,400.00");
+        EXPECT_EQ(Text(form, IDC_MONTHLY_PAYMENT), "200.00");
+        EXPECT_EQ(Text(form, IDC_ADJUSTMENT), "2200.00 = $2200.00 - $0.00");
+        m_form.EndDialog(IDOK);
+    });
+}
+
+TEST_F(TallyvaneDlgTest, ResetDeletesTheTextFilesAndKeepsTheTwoMonthsBox)
+{
+    for (int item = 1; item <= 8; ++item)
+        WriteFile(ScheduleFileName(item), "1\r\n");
+    WriteFile("main.txt", FormFile("4\r\n$50.00\r\n", "1", "77"));
+    WriteFile("notes.txt", "kept?");
+    WriteFile("part1.bak", "kept");
+    std::filesystem::create_directories(File("old"));
+    WriteFile("old/part1.txt", "kept");
+    RunModal(m_form, [&] {
+        const HWND form = m_form.m_hWnd;
+        EXPECT_TRUE(Checked(form, IDC_TWO_MONTHS));
+        EXPECT_EQ(Text(form, IDC_CUSHION), "77");
+        Click(form, IDC_RESET);
+        EXPECT_TRUE(Checked(form, IDC_TWO_MONTHS));
+        EXPECT_EQ(Text(form, IDC_CUSHION), "");
+        EXPECT_EQ(Text(form, IDC_MONTHS1), "");
+        EXPECT_EQ(Text(form, IDC_ITEM1), "$0.00");
+        EXPECT_EQ(Text(form, IDC_MONTHLY_PAYMENT), "");
+        EXPECT_EQ(Text(form, IDC_ADJUSTMENT), "");
+        for (const auto& entry : std::filesystem::directory_iterator(m_folder))
+            EXPECT_NE(entry.path().extension(), ".txt") << entry.path();
+        EXPECT_EQ(ReadFile("part1.bak"), "kept");
+        EXPECT_EQ(ReadFile("old/part1.txt"), "kept");
+        // The box is still on: the next click switches it off and leaves the cushion empty.
+        Click(form, IDC_TWO_MONTHS);
+        EXPECT_FALSE(Checked(form, IDC_TWO_MONTHS));
+        EXPECT_EQ(Text(form, IDC_CUSHION), "");
+        ::PostMessageA(form, WM_CLOSE, 0, 0);
+    });
+    EXPECT_EQ(ReadFile("main.txt").size(), 47u);
+}
+
+// Whatever the form file holds comes back as it stood; a short or empty file empties the rest.
+TEST_F(TallyvaneDlgTest, LoadsTheFormFileAsItStands)
+{
+    const struct
+    {
+        std::string bytes;
+        std::string months1, month, year, cushion;
+        bool twoMonths;
+    } cases[] = {
+        {"", "", "", "", "", false},
+        {FormFile(" 4 \r\nabc\r\n", "1", "$500.00"), " 4 ", "05", "2004", "$500.00", true},
+        {FormFile("1\r\n", "7", ""), "1", "05", "2004", "", false},
+        {"12\r34\r\n", "1234", "", "", "", false},
+    };
+    for (const auto& c : cases)
+    {
+        WriteFile("main.txt", c.bytes);
+        CTallyvaneDlg form;
+        RunModal(form, [&] {
+            EXPECT_EQ(Text(form.m_hWnd, IDC_MONTHS1), c.months1);
+            EXPECT_EQ(Text(form.m_hWnd, IDC_FIRST_PAYMENT_MONTH), c.month);
+            EXPECT_EQ(Text(form.m_hWnd, IDC_FIRST_PAYMENT_YEAR), c.year);
+            EXPECT_EQ(Text(form.m_hWnd, IDC_CUSHION), c.cushion);
+            EXPECT_EQ(Checked(form.m_hWnd, IDC_TWO_MONTHS), c.twoMonths);
+            EXPECT_EQ(Text(form.m_hWnd, IDC_ITEM8), "$0.00");
+            EXPECT_NE(Text(form.m_hWnd, IDC_ADJUSTMENT), "") << "the analysis ran";
+            form.EndDialog(IDOK);
+        });
+    }
+}
+
+// No way out of the form loses the figures, and no box takes more than a line keeps.
+TEST_F(TallyvaneDlgTest, EveryWayOutSavesTheForm)
+{
+    const UINT ways[] = {WM_CLOSE, IDOK, IDCANCEL};
+    for (UINT way : ways)
+    {
+        std::filesystem::remove(File("main.txt"));
+        CTallyvaneDlg form;
+        RunModal(form, [&] {
+            const std::string longText(600, '7');
+            SetText(form.m_hWnd, IDC_PER_MONTH2, "typed");
+            ::SendDlgItemMessageA(form.m_hWnd, IDC_CUSHION, EM_REPLACESEL, TRUE,
+                                  reinterpret_cast<LPARAM>(longText.c_str()));
+            EXPECT_EQ(Text(form.m_hWnd, IDC_CUSHION).size(), 498u);
+            if (way == WM_CLOSE)
+                ::PostMessageA(form.m_hWnd, WM_CLOSE, 0, 0);
+            else
+                ::PostMessageA(form.m_hWnd, WM_COMMAND, way, 0);
+        });
+        const std::string saved = ReadFile("main.txt");
+        EXPECT_NE(saved.find("\r\ntyped\r\n"), std::string::npos) << way;
+        EXPECT_NE(saved.find("\r\n" + std::string(498, '7') + "\r\n"), std::string::npos) << way;
+    }
+}
+
+TEST_F(TallyvaneDlgTest, SavingCreatesAMissingWorkingFolder)
+{
+    std::filesystem::remove_all(m_folder);
+    RunModal(m_form, [&] {
+        SetText(m_form.m_hWnd, IDC_MONTHS8, "kept");
+        ::PostMessageA(m_form.m_hWnd, WM_CLOSE, 0, 0);
+    });
+    std::string expected;
+    for (int line = 1; line <= 14; ++line)
+        expected += "\r\n";
+    EXPECT_EQ(ReadFile("main.txt"), expected + "kept\r\n\r\n01\r\n2004\r\n0\r\n\r\n");
+}
+
+TEST_F(TallyvaneDlgTest, AboutBoxFromTheSystemMenu)
+{
+    RunModal(m_form, [&] {
+        const HWND form = m_form.m_hWnd;
+        HMENU menu = ::GetSystemMenu(form, FALSE);
+        char text[100] = {};
+        ::GetMenuStringA(menu, ID_SYSCMD_ABOUT, text, sizeof text, MF_BYCOMMAND);
+        EXPECT_STREQ(text, "&About Tallyvane...");
+        for (WPARAM command : {WPARAM{ID_SYSCMD_ABOUT}, WPARAM{ID_SYSCMD_ABOUT | 0x000F}})
+        {
+            bool opened = false;
+            WhenDialogOpens("About Tallyvane", [&](HWND about) {
+                opened = true;
+                EXPECT_EQ(::GetWindow(about, GW_OWNER), form);
+                ::PostMessageA(about, WM_COMMAND, IDOK, 0);
+            });
+            ::SendMessageA(form, WM_SYSCOMMAND, command, 0);
+            EXPECT_TRUE(opened) << command;
+        }
+        m_form.EndDialog(IDOK);
+    });
+}
+
+} // namespace
