@@ -97,11 +97,14 @@ protected:
 
 private:
     static LRESULT CALLBACK AttachedWindowProc(HWND hWnd, UINT message, WPARAM wParam,
-                                               LPARAM lParam, UINT_PTR id, DWORD_PTR object);
+                                               LPARAM lParam);
+    // Gives the window its original procedure back and forgets the attachment.
+    void Detach();
     const MessageMapEntry* FindEntry(UINT message, WPARAM wParam) const;
     LRESULT Dispatch(const MessageMapEntry& entry, UINT message, WPARAM wParam, LPARAM lParam);
 
-    MSG m_current{}; // the message being handled, for Default
+    MSG m_current{};              // the message being handled, for Default
+    WNDPROC m_pfnSuper = nullptr; // the window's procedure before it was attached
 };
 
 template <class T>
