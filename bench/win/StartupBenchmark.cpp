@@ -1,0 +1,87 @@
+// Start-up speed: from process start until the form shows its results (eight schedule files and
+// a form file present, so nine analyses run), beside a bare program that only shows the same
+// dialog template. Both run alternately in scratch folders; medians and their ratio are printed.
+//   startup_bench [ROUNDS]
+#include "RemoteWindow.h"
+
+#include "res/resource.h"
+#include "store/WorkingFolder.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <vector>
+
+namespace
+{
+
+double Now()
+{
+    LARGE_INTEGER counter, frequency;
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Milliseconds from CreateProcess until the window shows and `ready` holds; the program is then
+// closed and waited for.
+template <class Ready>
+double TimeStart(const FilePath& program, const FilePath& folder, Ready ready)
+{
+    const double start = Now();
+    RemoteProgram running(program.wstring(), folder.wstring());
+    const RemoteDialog form =
+        RemoteDialog::WaitFor("Aggregate Escrow Adjustment", running.ProcessId(), 20000);
+    while (form && !ready(form))
+        Sleep(0);
+    const double elapsed = (Now() - start) * 1000;
+    form.PostClose();
+    running.WaitForExit(20000);
+    return elapsed;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int rounds = argc > 1 ? std::atoi(argv[1]) : 15;
+    const FilePath built = ExecutableFolder().value();
+    const FilePath scratch = std::filesystem::temp_directory_path() / "tallyvane-startup-bench";
+    std::filesystem::remove_all(scratch);
+    std::filesystem::create_directories(scratch / "current");
+    std::filesystem::copy_file(built / ".." / ".." / "Tallyvane.exe", scratch / "Tallyvane.exe");
+    std::filesystem::copy_file(built / "bare_dialog.exe", scratch / "bare_dialog.exe");
+    for (int item = 1; item <= 8; ++item)
+    {
+        std::ofstream out(scratch / "current" / ScheduleFileName(item), std::ios::binary);
+        for (int month = 1; month <= 12; ++month)
+            out << (month % 3 == 0 ? "$1,234.56" : "600.00") << "\r\n";
+    }
+    std::string form;
+    for (int line = 1; line <= 16; ++line)
+        form += line % 2 ? "3\r\n" : "$125.00\r\n";
+    const std::string formFile = form + "05\r\n2004\r\n0\r\n500.00\r\n";
+
+    std::vector<double> program, bare;
+    for (int round = 0; round < rounds; ++round)
+    {
+        // Closing saves the form file; each start finds the same one.
+        std::ofstream(scratch / "current" / "main.txt", std::ios::binary) << formFile;
+        program.push_back(TimeStart(scratch / "Tallyvane.exe", scratch, [](const RemoteDialog& f) {
+            return !f.Text(IDC_ADJUSTMENT).empty() && f.Text(IDC_ITEM8) != "Button8";
+        }));
+        bare.push_back(TimeStart(scratch / "bare_dialog.exe", scratch,
+                                 [](const RemoteDialog&) { return true; }));
+    }
+    std::filesystem::remove_all(scratch);
+    std::printf("start-up median: program %.1f ms, bare dialog %.1f ms, ratio %.2f (%d rounds)\n",
+                Median(program), Median(bare), Median(program) / Median(bare), rounds);
+    return 0;
+}
