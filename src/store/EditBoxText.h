@@ -1,6 +1,8 @@
-// Moving an edit box's text to and from one line of a text file.
+// Moving the text of edit boxes and the dates of date pickers to and from the lines of a text
+// file, one field at a time, in the order the caller reads or writes them.
 #pragma once
 
+#include "framework/DateTime.h"
 #include "framework/Wnd.h"
 #include "store/TextLines.h"
 
@@ -9,3 +11,30 @@ void ReadEditBoxText(CWnd& box, LineReader& in);
 
 // Writes the box's text as the next line of the file.
 void WriteEditBoxText(const CWnd& box, LineWriter& out);
+
+// Two boxes, one line each, first then second.
+void ReadEditBoxPair(CWnd& first, CWnd& second, LineReader& in);
+void WriteEditBoxPair(const CWnd& first, const CWnd& second, LineWriter& out);
+
+// A multi-line box as a counted block: a line with the number of the text's lines, then the
+// lines. An empty box writes the count 0 alone.
+void WriteMultiLineEditBox(const CWnd& box, LineWriter& out);
+// Reads a counted block into the box, its lines joined by CR LF. A count of 0, or a count line
+// that is no number, leaves the box as it was. The text never grows past what the box can hold.
+void ReadMultiLineEditBox(CWnd& box, LineReader& in);
+
+// The value as two-decimal text: no "$", no separators, "-" when below zero.
+CString FormatTwoDecimals(double value);
+
+// Sets the picker to today and marks it as holding no date.
+void InitDatePicker(CDateTimeCtrl& picker);
+// Reads a flag line (0: no date) and a date line "month-day-year" into the picker. An empty date
+// line stands for today; an unreadable one for 1 January 2003.
+void ReadDatePicker(CDateTimeCtrl& picker, LineReader& in);
+// Writes the picker's flag line (1 with a date, 0 without) and its date line, "%2i-%2i-%4i" of
+// month, day and year.
+void WriteDatePicker(const CDateTimeCtrl& picker, LineWriter& out);
+// Gives the target the source's date and its no-date state.
+void CopyDatePicker(const CDateTimeCtrl& source, CDateTimeCtrl& target);
+// CopyDatePicker when both pickers are given; nothing otherwise.
+void CopyDatePickerChecked(const CDateTimeCtrl* source, CDateTimeCtrl* target);

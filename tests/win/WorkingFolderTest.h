@@ -1,0 +1,23 @@
+// A test that runs with an empty working folder beside the test executable, and leaves none.
+#pragma once
+
+#include "store/WorkingFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+class WorkingFolderTest : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A file of the working folder.
+    FilePath File(const std::string& name) const;
+    // The file's bytes; "<missing>" when there is no such file.
+    static std::string BytesOf(const FilePath& file);
+    static void Store(const FilePath& file, const std::string& bytes);
+
+    FilePath m_folder;
+};
