@@ -31,17 +31,27 @@ start_xvfb() {
 # The size of the prefix's virtual desktop, in pixels.
 WINE_DESKTOP_SIZE=1024x768
 
-# Creates the prefix once, with Wine's own fonts in its Fonts folder: a new prefix does not pick
-# them up, and a dialog would otherwise measure its units with a host font. Every program of the
-# prefix runs inside one virtual desktop: Wine then draws captions and system menus itself, the
-# desktop is one X window to take pictures of, and a dialog ends at once (without a desktop,
-# ending a dialog waits about 2 s on the X server).
+# The prefix, created and set up for the program.
 ensure_prefix() {
+    create_prefix
+    configure_prefix
+}
+
+# Creates the prefix once (about 10 s).
+create_prefix() {
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         mkdir -p "$(dirname "$WINEPREFIX")"
         wineboot --init </dev/null >/dev/null 2>&1
         wineserver -w
     fi
+}
+
+# Every program of the prefix runs inside one virtual desktop: Wine then draws captions and system
+# menus itself, the desktop is one X window to take pictures of, and a dialog ends at once (without
+# a desktop, ending a dialog waits about 2 s on the X server). Wine's own fonts go into the
+# prefix's Fonts folder: a new prefix does not pick them up, and a dialog would otherwise measure
+# its units with a host font.
+configure_prefix() {
     if ! grep -q '^"Default"="'"$WINE_DESKTOP_SIZE"'"' "$WINEPREFIX/user.reg" 2>/dev/null; then
         wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f </dev/null >/dev/null 2>&1
         wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$WINE_DESKTOP_SIZE" /f \
@@ -60,8 +70,10 @@ ensure_prefix() {
 wine_start() {
     wine_env
     start_xvfb || return 1
-    ensure_prefix
-    wineserver -p
+    create_prefix
+    # A server left running for this prefix (by an earlier run cut short) serves as well.
+    wineserver -p 2>/dev/null || true
+    configure_prefix
     wine wineboot </dev/null >/dev/null 2>&1
     trap wine_stop EXIT
 }
