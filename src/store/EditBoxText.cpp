@@ -104,21 +104,71 @@ struct CalendarDate
     int year;
 };
 
-// The date of a date line or of a picker's text: an empty text is today; a text that is no date
-// gives -1 for day, month and year.
-CalendarDate DateOfText(const CString& text)
+CalendarDate Today()
 {
-    COleDateTime date = COleDateTime::GetCurrentTime();
-    if (!text.IsEmpty() && !date.ParseDateTime(text))
-        return {-1, -1, -1};
-    return {date.GetDay(), date.GetMonth(), date.GetYear()};
+    const COleDateTime today = COleDateTime::GetCurrentTime();
+    return {today.GetDay(), today.GetMonth(), today.GetYear()};
 }
 
+// The date a picker shows, read from its text in the user's locale (the form the picker shows it
+// in): an empty text is today; a text that is no date gives -1 for day, month and year.
 CalendarDate DateOfPicker(const CDateTimeCtrl& picker)
 {
     CString text;
     picker.GetWindowText(text);
-    return DateOfText(text);
+    if (text.IsEmpty())
+        return Today();
+    COleDateTime date;
+    if (!date.ParseDateTime(text))
+        return {-1, -1, -1};
+    return {date.GetDay(), date.GetMonth(), date.GetYear()};
+}
+
+// Reads a whole number after spaces: an optional sign, then digits, held within +-99999.
+bool ReadFigure(const char*& at, int& value)
+{
+    while (*at == ' ')
+        ++at;
+    const bool negative = *at == '-';
+    if (*at == '-' || *at == '+')
+        ++at;
+    if (*at < '0' || *at > '9')
+        return false;
+    int figure = 0;
+    for (; *at >= '0' && *at <= '9'; ++at)
+        if (figure < 99999)
+            figure = figure * 10 + (*at - '0');
+    value = negative ? -figure : figure;
+    return true;
+}
+
+bool ReadHyphen(const char*& at)
+{
+    while (*at == ' ')
+        ++at;
+    if (*at != '-')
+        return false;
+    ++at;
+    return true;
+}
+
+// The date of a date line, which the writer always gives as month, day and year ("%2i-%2i-%4i"),
+// whatever the user's locale: an empty line is today; a line of another form gives -1 for day,
+// month and year. The figures are not checked here: clamping and setting the picker do that.
+CalendarDate DateOfLine(const std::string& line)
+{
+    if (line.empty())
+        return Today();
+    CalendarDate date;
+    const char* at = line.c_str();
+    if (!ReadFigure(at, date.month) || !ReadHyphen(at) || !ReadFigure(at, date.day) ||
+        !ReadHyphen(at) || !ReadFigure(at, date.year))
+        return {-1, -1, -1};
+    while (*at == ' ')
+        ++at;
+    if (*at != '\0')
+        return {-1, -1, -1};
+    return date;
 }
 
 // A day outside 1 to 31 and a month outside 1 to 12 become 1; a year before 1900 becomes 2003.
@@ -188,14 +238,14 @@ bool HoldsNoDate(const CDateTimeCtrl& picker)
 
 void InitDatePicker(CDateTimeCtrl& picker)
 {
-    SetPickerDate(picker, Clamped(DateOfText("")));
+    SetPickerDate(picker, Clamped(Today()));
     picker.SetTime(nullptr);
 }
 
 void ReadDatePicker(CDateTimeCtrl& picker, LineReader& in)
 {
     const int flag = ParseWholeNumber(in.ReadLine());
-    SetPickerDate(picker, Clamped(DateOfText(in.ReadLine())));
+    SetPickerDate(picker, Clamped(DateOfLine(in.ReadLine())));
     if (flag == 0)
         picker.SetTime(nullptr);
 }

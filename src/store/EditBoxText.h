@@ -29,7 +29,8 @@ CString FormatTwoDecimals(double value);
 // Sets the picker to today and marks it as holding no date.
 void InitDatePicker(CDateTimeCtrl& picker);
 // Reads a flag line (0: no date) and a date line "month-day-year" into the picker. An empty date
-// line stands for today; an unreadable one for 1 January 2003.
+// line stands for today; an unreadable one for 1 January 2003. A date the picker cannot take
+// (30 February, a year past its range) gives the nearest one it can.
 void ReadDatePicker(CDateTimeCtrl& picker, LineReader& in);
 // Writes the picker's flag line (1 with a date, 0 without) and its date line, "%2i-%2i-%4i" of
 // month, day and year.

@@ -276,11 +276,18 @@ TEST_F(EditBoxTextTest, ReadsAPickerClampedToADateItTakes)
         const char* file;
         PickerDate date;
     } const cases[] = {
-        {"1\r\n 3- 7-2004\r\n", {2004, 3, 7, true}},   {"0\r\n 3- 7-2004\r\n", {2004, 3, 7, false}},
+        {"1\r\n 3- 7-2004\r\n", {2004, 3, 7, true}},
+        {"0\r\n 3- 7-2004\r\n", {2004, 3, 7, false}},
         {"7\r\n12-31-1999\r\n", {1999, 12, 31, true}}, // any flag but 0 holds the date
         {"1\r\nno date\r\n", {2003, 1, 1, true}},      // unreadable
         {"1\r\n 1- 1-1800\r\n", {2003, 1, 1, true}},   // a year before 1900 becomes 2003
         {"1\r\n 2-29-1896\r\n", {2003, 2, 28, true}},  // ...and 29 February the nearest day
+        {"1\r\n 2-30-2004\r\n", {2004, 2, 29, true}},  // no such day: the month's last
+        {"1\r\n 4-31-2004\r\n", {2004, 4, 30, true}},
+        {"1\r\n 3- 7-12345\r\n", {9999, 3, 7, true}}, // past the picker's last year
+        {"1\r\n13-40-2004\r\n", {2004, 1, 1, true}},  // month and day out of bounds
+        {"1\r\n3/7/2004\r\n", {2003, 1, 1, true}},    // not the line's own form
+        {"1\r\n 3- 7\r\n", {2003, 1, 1, true}},       // cut short
     };
     for (const auto& c : cases)
     {
