@@ -85,16 +85,18 @@ protected:
     HWND m_hOwner = nullptr;
 };
 
-TEST_F(DisbursementsTest, OpensOverItsOwnerWithItsCaptionAndTheFocusOnOK)
+TEST_F(DisbursementsTest, OpensCentredOverItsOwnerWithItsCaptionAndTheFocusOnOK)
 {
     for (int item : {1, 5, 8})
     {
         HWND owner = nullptr;
+        RECT placed{};
         std::string caption;
         bool focusOnOK = false;
         const INT_PTR result = Run(
             [&](HWND dialog) {
                 owner = ::GetWindow(dialog, GW_OWNER);
+                ::GetWindowRect(dialog, &placed);
                 caption = TextOf(dialog);
                 focusOnOK = ::GetFocus() == Item(dialog, IDOK);
                 Click(dialog, IDCANCEL);
@@ -102,6 +104,10 @@ TEST_F(DisbursementsTest, OpensOverItsOwnerWithItsCaptionAndTheFocusOnOK)
             item);
         EXPECT_EQ(result, IDCANCEL);
         EXPECT_EQ(owner, m_hOwner) << item;
+        RECT form;
+        ::GetWindowRect(m_hOwner, &form);
+        EXPECT_NEAR(placed.left + placed.right, form.left + form.right, 1) << "centred across";
+        EXPECT_NEAR(placed.top + placed.bottom, form.top + form.bottom, 1) << "centred down";
         EXPECT_EQ(caption, "Disbursement Schedule") << item;
         EXPECT_TRUE(focusOnOK) << item;
     }
