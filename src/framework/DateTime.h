@@ -26,6 +26,7 @@ public:
     int GetDay() const { return m_nDay; }
 
 private:
+    // A new date is day 0 of the system's date numbers, 30 December 1899.
     int m_nYear = 1899;
     int m_nMonth = 12;
     int m_nDay = 30;
