@@ -2,6 +2,8 @@
 
 #include "framework/WinApp.h"
 
+#include <algorithm>
+
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
 ON_COMMAND(IDOK, OnOK)
 ON_COMMAND(IDCANCEL, OnCancel)
@@ -51,8 +53,31 @@ BOOL CDialog::UpdateData(BOOL saveAndValidate)
 
 BOOL CDialog::OnInitDialog()
 {
+    CenterWindow();
     UpdateData(FALSE);
     return TRUE;
+}
+
+void CDialog::CenterWindow()
+{
+    CRect dialog;
+    GetWindowRect(&dialog);
+    MONITORINFO screen{};
+    screen.cbSize = sizeof screen;
+    ::GetMonitorInfoA(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST), &screen);
+    const RECT& area = screen.rcWork;
+    RECT around = area;
+    HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
+    if (owner && ::IsWindowVisible(owner) && !::IsIconic(owner))
+        ::GetWindowRect(owner, &around);
+    const int width = dialog.Width();
+    const int height = dialog.Height();
+    int x = (around.left + around.right - width) / 2;
+    int y = (around.top + around.bottom - height) / 2;
+    // Wholly on the screen, the caption first when the screen is too small.
+    x = std::max<int>(area.left, std::min<int>(x, area.right - width));
+    y = std::max<int>(area.top, std::min<int>(y, area.bottom - height));
+    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CDialog::OnOK()

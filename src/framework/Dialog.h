@@ -25,9 +25,12 @@ public:
     void EndDialog(int result) { ::EndDialog(m_hWnd, result); }
 
 protected:
-    // Runs once the dialog's window and controls exist; the base attaches the member controls
-    // and fills them (UpdateData(FALSE)). TRUE gives the focus to the first tab stop.
+    // Runs once the dialog's window and controls exist; the base centres the dialog over its
+    // owner (over the screen when it has none), attaches the member controls and fills them
+    // (UpdateData(FALSE)). TRUE gives the focus to the first tab stop.
     virtual BOOL OnInitDialog();
+    // Centres the dialog over its owner, or over the screen's work area, wholly on the screen.
+    void CenterWindow();
     virtual void DoDataExchange(CDataExchange*) {}
     // The IDOK command: takes the controls' values, then ends the dialog with IDOK.
     virtual void OnOK();

@@ -4,8 +4,6 @@
 #include "res/resource.h"
 #include "store/EditBoxText.h"
 
-#include <algorithm>
-
 BEGIN_MESSAGE_MAP(CDisbursements, CDialog)
 ON_BN_CLICKED(IDC_SCHEDULE_RESET, OnReset)
 END_MESSAGE_MAP()
@@ -45,7 +43,6 @@ CHotEdit* CDisbursements::Month(int index)
 BOOL CDisbursements::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    CentreOverOwner();
     // No month takes more than a stored line keeps, so no month runs into the next.
     for (int index = 0; index < kMonths; ++index)
         Month(index)->SendMessage(EM_LIMITTEXT, kLineWriteLimit);
@@ -57,29 +54,6 @@ BOOL CDisbursements::OnInitDialog()
     else
         ClearSchedule();
     return TRUE;
-}
-
-void CDisbursements::CentreOverOwner()
-{
-    CRect dialog;
-    GetWindowRect(&dialog);
-    HMONITOR monitor = ::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST);
-    MONITORINFO screen{};
-    screen.cbSize = sizeof screen;
-    ::GetMonitorInfoA(monitor, &screen);
-    const RECT& area = screen.rcWork;
-    RECT around = area;
-    HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
-    if (owner && ::IsWindowVisible(owner) && !::IsIconic(owner))
-        ::GetWindowRect(owner, &around);
-    const int width = dialog.Width();
-    const int height = dialog.Height();
-    int x = (around.left + around.right - width) / 2;
-    int y = (around.top + around.bottom - height) / 2;
-    // Wholly on the screen, the caption first when the screen is too small.
-    x = std::max<int>(area.left, std::min<int>(x, area.right - width));
-    y = std::max<int>(area.top, std::min<int>(y, area.bottom - height));
-    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CDisbursements::ClearSchedule()

@@ -18,8 +18,6 @@ protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
 
-    // Opens the dialog centred over its owner (the form), or over the screen without one.
-    void CentreOverOwner();
     // Empties the twelve months on screen.
     void ClearSchedule();
     // Fills the twelve months from the schedule file; missing lines leave their months empty.

@@ -71,12 +71,12 @@ void ReadMultiLineEditBox(CWnd& box, LineReader& in)
     const int count = ParseWholeNumber(in.ReadLine());
     if (count <= 0)
         return;
-    // Past the end of the file every read is an empty line: a count larger than the file holds
-    // stops once the text fills what the box can take, rather than reading on for every count.
+    // A count larger than the file holds stops at the end of the file, and the text never grows
+    // past what the box can take.
     const std::size_t limit =
         static_cast<std::size_t>(::SendMessageA(box.m_hWnd, EM_GETLIMITTEXT, 0, 0));
     std::string text;
-    for (int index = 0; index < count && text.size() < limit; ++index)
+    for (int index = 0; index < count && text.size() < limit && !in.AtEnd(); ++index)
     {
         CString line(in.ReadLine());
         line.Remove('\n');

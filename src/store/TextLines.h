@@ -26,6 +26,8 @@ public:
     // The next line without its line end, at most kLineReadLimit characters. A read that stops at
     // the limit leaves the rest of the line, line end included, for the next read.
     std::string ReadLine();
+    // Whether the end of the file has been reached: every further line is the empty text.
+    bool AtEnd() { return Peek() < 0; }
 
 private:
     // Refills the buffer when it is used up; false at the end of the file or on a failed read.

@@ -86,6 +86,19 @@ TEST(LineReader, HugeSingleLineIsReadInBoundedPieces)
         EXPECT_EQ(line, std::string(499, '9'));
 }
 
+TEST(LineReader, TellsTheEndOfTheFileFromAnEmptyLine)
+{
+    TempFolder folder;
+    WriteBytes(folder / "f.txt", "a\r\n\r\n");
+    LineReader reader(folder / "f.txt");
+    EXPECT_FALSE(reader.AtEnd());
+    EXPECT_EQ(reader.ReadLine(), "a");
+    EXPECT_FALSE(reader.AtEnd());
+    EXPECT_EQ(reader.ReadLine(), "");
+    EXPECT_TRUE(reader.AtEnd());
+    EXPECT_TRUE(LineReader(folder / "missing" / "f.txt").AtEnd());
+}
+
 TEST(LineReader, MissingFileIsCreatedEmptyWhenTheFolderExists)
 {
     TempFolder folder;
