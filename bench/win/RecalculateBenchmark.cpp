@@ -5,7 +5,8 @@
 #include "form/TallyvaneDlg.h"
 #include "store/WorkingFolder.h"
 
-#include <algorithm>
+#include "Timing.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -13,20 +14,6 @@
 
 namespace
 {
-
-double Now()
-{
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // The form, measuring itself once its window and controls exist.
 class MeasuredForm : public CTallyvaneDlg

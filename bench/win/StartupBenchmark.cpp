@@ -7,7 +7,8 @@
 #include "res/resource.h"
 #include "store/WorkingFolder.h"
 
-#include <algorithm>
+#include "Timing.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -15,20 +16,6 @@
 
 namespace
 {
-
-double Now()
-{
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // Milliseconds from CreateProcess until the window shows and `ready` holds; the program is then
 // closed and waited for.
