@@ -6,6 +6,7 @@
 #include "res/resource.h"
 #include "schedule/Disbursements.h"
 #include "store/EditBoxText.h"
+#include "store/SaveFailedDlg.h"
 #include "store/WorkingFolder.h"
 
 #include <cwchar>
@@ -158,14 +159,32 @@ BOOL CTallyvaneDlg::OnInitDialog()
 
 void CTallyvaneDlg::OnOK()
 {
-    SaveForm();
-    CDialog::OnOK();
+    if (SaveBeforeClosing())
+        CDialog::OnOK();
 }
 
 void CTallyvaneDlg::OnCancel()
 {
-    SaveForm();
-    CDialog::OnCancel();
+    if (SaveBeforeClosing())
+        CDialog::OnCancel();
+}
+
+bool CTallyvaneDlg::SaveBeforeClosing()
+{
+    for (;;)
+    {
+        const SaveFailure failure = SaveForm();
+        if (failure == SaveFailure::None)
+            return true;
+        const std::optional<FilePath> file = WorkingFilePath(kFormFileName);
+        CSaveFailedDlg question(
+            SaveFailureMessage(file ? file->wstring() : L"main.txt", SaveFailureReason(failure)));
+        const INT_PTR choice = question.DoModal();
+        if (choice == IDCANCEL)
+            return false;
+        if (choice != IDRETRY)
+            return true;
+    }
 }
 
 void CTallyvaneDlg::OnClose()

@@ -22,6 +22,9 @@ protected:
     // Enter and Escape end the form as in any dialog, but keep the user's figures first.
     void OnOK() override;
     void OnCancel() override;
+    // Saves the form before it closes. When the save fails the user is told why and chooses:
+    // retry, close without saving, or (Escape) go back to the form. True when the form may close.
+    bool SaveBeforeClosing();
 
     // Every field and item button to its default text; no file and no analysis is touched.
     void ClearForm();

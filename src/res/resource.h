@@ -7,6 +7,7 @@
 #define IDD_TALLYVANE_DIALOG 102
 #define IDR_MAINFRAME 128
 #define IDD_DISBURSEMENTS 130
+#define IDD_SAVE_FAILED 140
 #define IDB_BANNER 131
 
 // The about command of the form's system menu; its low four bits are the system's.
@@ -50,6 +51,10 @@
 #define IDC_MONTHLY_PAYMENT 1033
 #define IDC_FIRST_PAYMENT_YEAR 1046
 #define IDC_ADJUSTMENT 1060
+
+// The box shown when the form cannot be saved at closing.
+#define IDC_SAVE_FAILED_MESSAGE 1100
+#define IDC_CLOSE_WITHOUT_SAVING 1101
 
 // The disbursement schedule dialog: its Reset button and the twelve months.
 #define IDC_SCHEDULE_RESET 1000

@@ -3,6 +3,7 @@
 #include "form/EscrowAnalysis.h"
 #include "res/resource.h"
 #include "store/EditBoxText.h"
+#include "store/SaveFailedDlg.h"
 
 BEGIN_MESSAGE_MAP(CDisbursements, CDialog)
 ON_BN_CLICKED(IDC_SCHEDULE_RESET, OnReset)
@@ -83,7 +84,14 @@ SaveFailure CDisbursements::SaveSchedule()
 
 void CDisbursements::OnOK()
 {
-    SaveSchedule();
+    // A schedule that could not be saved stays on screen, as typed, after the user is told why.
+    const SaveFailure failure = SaveSchedule();
+    if (failure != SaveFailure::None)
+    {
+        const std::optional<FilePath> file = ScheduleFilePath(WorkingFolder(), m_nItem);
+        ShowSaveFailure(m_hWnd, file ? file->wstring() : L"", SaveFailureReason(failure));
+        return;
+    }
     CDialog::OnOK();
 }
 

@@ -1,6 +1,7 @@
 // CDisbursements: the disbursement schedule of one escrow item, January to December, edited in
-// its own modal dialog. It opens from the item's schedule file and writes the file back on OK;
-// Cancel, Escape and the close box leave the file as it was.
+// its own modal dialog. It opens from the item's schedule file and writes the file back on OK
+// (a save that fails is reported and the dialog stays open); Cancel, Escape and the close box
+// leave the file as it was.
 #pragma once
 
 #include "controls/HotEdit.h"

@@ -18,6 +18,28 @@ FilePath TemporarySavePath(const FilePath& target)
     return temporary;
 }
 
+std::string SaveFailureReason(SaveFailure failure)
+{
+    switch (failure)
+    {
+    case SaveFailure::None:
+        return "nothing went wrong";
+    case SaveFailure::DiskFull:
+        return "the disk is full";
+    case SaveFailure::ReadOnly:
+        return "the file is read-only or may not be changed";
+    case SaveFailure::InUse:
+        return "another program is using the file";
+    case SaveFailure::NoFolder:
+        return "the folder cannot be created";
+    case SaveFailure::NoPath:
+        return "the program cannot tell which folder it runs from";
+    case SaveFailure::Other:
+        break;
+    }
+    return "the file could not be written";
+}
+
 #ifdef _WIN32
 
 namespace

@@ -23,5 +23,8 @@ enum class SaveFailure
 // temporary file is removed. A missing folder (one level) is created first.
 SaveFailure SaveFileSafely(const std::optional<FilePath>& target, const std::string& bytes);
 
+// Why the save failed, in plain words that complete "... because ".
+std::string SaveFailureReason(SaveFailure failure);
+
 // The temporary file a save of the target writes first.
 FilePath TemporarySavePath(const FilePath& target);

@@ -253,18 +253,37 @@ TEST_F(DisbursementsTest, OKWithoutTheWorkingFolderCreatesItAndSaves)
     EXPECT_EQ(BytesOf(Schedule()), "\r\n\r\n1,200.00\r\n" + Lines(9));
 }
 
-TEST_F(DisbursementsTest, OKOnAReadOnlyFileLeavesItWhole)
+// A save that fails is told, and the months stay on screen as typed until a save succeeds.
+TEST_F(DisbursementsTest, OKOnAReadOnlyFileLeavesItWholeAndKeepsTheMonths)
 {
     const std::string stored = "keep\r\n";
     Store(Schedule(), stored);
     ASSERT_TRUE(::SetFileAttributesW(Schedule().c_str(), FILE_ATTRIBUTE_READONLY));
+    std::string told;
+    bool openAfterFailure = false;
+    std::string marchAfterFailure;
     const INT_PTR result = Run([&](HWND dialog) {
+        // Shown as its own loop would show it once idle: an ended dialog is hidden at once.
+        ::ShowWindow(dialog, SW_SHOW);
         ::SetWindowTextA(Item(dialog, IDC_MARCH), "1,200.00");
+        WhenDialogOpens("Tallyvane", [&](HWND box) {
+            told = TextOf(::GetDlgItem(box, 0xFFFF));
+            ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+        });
+        Click(dialog, IDOK);
+        openAfterFailure = ::IsWindowVisible(dialog) != FALSE;
+        marchAfterFailure = Month(dialog, 2);
+        EXPECT_EQ(BytesOf(Schedule()), stored);
+        ::SetFileAttributesW(Schedule().c_str(), FILE_ATTRIBUTE_NORMAL);
         Click(dialog, IDOK);
     });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(BytesOf(Schedule()), stored);
     ::SetFileAttributesW(Schedule().c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_NE(told.find("part5.txt"), std::string::npos) << told;
+    EXPECT_NE(told.find("read-only"), std::string::npos) << told;
+    EXPECT_TRUE(openAfterFailure);
+    EXPECT_EQ(marchAfterFailure, "1,200.00");
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(BytesOf(Schedule()), "keep\r\n\r\n1,200.00\r\n" + Lines(9));
 }
 
 // Puts the text on the clipboard, owned by the window.

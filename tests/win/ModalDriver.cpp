@@ -1,5 +1,7 @@
 #include "ModalDriver.h"
 
+#include <string>
+
 namespace
 {
 CDialog* g_dialog = nullptr;
@@ -88,4 +90,44 @@ void MoveCursorOnto(HWND window)
 void MoveCursorAway()
 {
     ::SetCursorPos(1200, 1000);
+}
+
+HWND ThreadWindow(const char* caption)
+{
+    struct Search
+    {
+        const char* caption;
+        HWND found;
+    } search{caption, nullptr};
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND window, LPARAM parameter) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(parameter);
+            char text[100] = {};
+            ::GetWindowTextA(window, text, sizeof text);
+            if (::IsWindowVisible(window) && std::string(text) == s.caption)
+            {
+                s.found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void WhenDialogOpens(const char* caption, std::function<void(HWND)> steps)
+{
+    static const char* s_caption;
+    static std::function<void(HWND)> s_steps;
+    s_caption = caption;
+    s_steps = std::move(steps);
+    ::SetTimer(nullptr, 0, 0, [](HWND, UINT, UINT_PTR timer, DWORD) {
+        if (HWND dialog = ThreadWindow(s_caption))
+        {
+            ::KillTimer(nullptr, timer);
+            const auto steps = std::move(s_steps);
+            steps(dialog);
+        }
+    });
 }

@@ -16,6 +16,13 @@ INT_PTR RunModal(CDialog& dialog, std::function<void()> steps);
 // two seconds pass; returns whether it holds.
 bool PumpUntil(const std::function<bool()>& done);
 
+// The visible window of this thread with the caption, or null.
+HWND ThreadWindow(const char* caption);
+
+// Runs `steps` on the window with the caption once a modal loop started after this call shows it
+// (a nested dialog, a message box); the steps end it.
+void WhenDialogOpens(const char* caption, std::function<void(HWND)> steps);
+
 // Dispatches the messages already waiting.
 void PumpPending();
 

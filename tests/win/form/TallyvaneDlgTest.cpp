@@ -81,49 +81,6 @@ void Click(HWND dialog, int id)
     ::SendMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0);
 }
 
-// The visible window of this thread with the caption, or null.
-HWND ThreadWindow(const char* caption)
-{
-    struct Search
-    {
-        const char* caption;
-        HWND found;
-    } search{caption, nullptr};
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND window, LPARAM parameter) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(parameter);
-            char text[100] = {};
-            ::GetWindowTextA(window, text, sizeof text);
-            if (::IsWindowVisible(window) && std::string(text) == s.caption)
-            {
-                s.found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-// Runs `steps` on the dialog with the caption once its modal loop (started by what follows this
-// call) runs; the steps end it.
-void WhenDialogOpens(const char* caption, std::function<void(HWND)> steps)
-{
-    static const char* s_caption;
-    static std::function<void(HWND)> s_steps;
-    s_caption = caption;
-    s_steps = std::move(steps);
-    ::SetTimer(nullptr, 0, 0, [](HWND, UINT, UINT_PTR timer, DWORD) {
-        if (HWND dialog = ThreadWindow(s_caption))
-        {
-            ::KillTimer(nullptr, timer);
-            const auto steps = std::move(s_steps);
-            steps(dialog);
-        }
-    });
-}
-
 const int kItemBoxes[] = {IDC_MONTHS1, IDC_PER_MONTH1, IDC_MONTHS2, IDC_PER_MONTH2,
                           IDC_MONTHS3, IDC_PER_MONTH3, IDC_MONTHS4, IDC_PER_MONTH4,
                           IDC_MONTHS5, IDC_PER_MONTH5, IDC_MONTHS6, IDC_PER_MONTH6,
@@ -342,6 +299,49 @@ TEST_F(TallyvaneDlgTest, EveryWayOutSavesTheForm)
         EXPECT_NE(saved.find("\r\ntyped\r\n"), std::string::npos) << way;
         EXPECT_NE(saved.find("\r\n" + std::string(498, '7') + "\r\n"), std::string::npos) << way;
     }
+}
+
+// A form file that cannot be written is told at closing: Escape goes back to the form, Retry saves
+// again, and "Close without saving" closes with the old file whole.
+TEST_F(TallyvaneDlgTest, AFailedSaveAtClosingIsToldAndAnswered)
+{
+    WriteFile("main.txt", FormFile("", "0", "old"));
+    const std::string stored = ReadFile("main.txt");
+    ASSERT_TRUE(::SetFileAttributesW(File("main.txt").c_str(), FILE_ATTRIBUTE_READONLY));
+    std::string told;
+    const INT_PTR retried = RunModal(m_form, [&] {
+        const HWND form = m_form.m_hWnd;
+        SetText(form, IDC_CUSHION, "new");
+        WhenDialogOpens("Tallyvane", [&](HWND question) {
+            told = Text(question, IDC_SAVE_FAILED_MESSAGE);
+            ::PostMessageA(question, WM_COMMAND, IDCANCEL, 0);
+        });
+        ::SendMessageA(form, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(::IsWindowVisible(form)) << "Escape goes back to the form";
+        EXPECT_EQ(ReadFile("main.txt"), stored);
+        WhenDialogOpens("Tallyvane", [&](HWND question) {
+            ::SetFileAttributesW(File("main.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+            ::PostMessageA(question, WM_COMMAND, IDRETRY, 0);
+        });
+        ::PostMessageA(form, WM_CLOSE, 0, 0);
+    });
+    EXPECT_EQ(retried, IDCANCEL);
+    EXPECT_NE(told.find("main.txt"), std::string::npos) << told;
+    EXPECT_NE(told.find("read-only"), std::string::npos) << told;
+    EXPECT_EQ(ReadFile("main.txt"), FormFile("", "0", "new"));
+
+    ASSERT_TRUE(::SetFileAttributesW(File("main.txt").c_str(), FILE_ATTRIBUTE_READONLY));
+    CTallyvaneDlg form;
+    const INT_PTR closed = RunModal(form, [&] {
+        SetText(form.m_hWnd, IDC_CUSHION, "lost");
+        WhenDialogOpens("Tallyvane", [](HWND question) {
+            ::PostMessageA(question, WM_COMMAND, IDC_CLOSE_WITHOUT_SAVING, 0);
+        });
+        ::PostMessageA(form.m_hWnd, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(closed, IDOK);
+    EXPECT_EQ(ReadFile("main.txt"), FormFile("", "0", "new"));
+    ::SetFileAttributesW(File("main.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST_F(TallyvaneDlgTest, SavingCreatesAMissingWorkingFolder)
