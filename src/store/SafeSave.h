@@ -28,3 +28,7 @@ std::string SaveFailureReason(SaveFailure failure);
 
 // The temporary file a save of the target writes first.
 FilePath TemporarySavePath(const FilePath& target);
+
+// Removes the temporary files that saves cut short (the program killed, the power lost) left in
+// the folder.
+void RemoveStrayTemporaryFiles(const std::optional<FilePath>& folder);
