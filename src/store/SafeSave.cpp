@@ -56,6 +56,8 @@ std::string SaveFailureReason(SaveFailure failure)
 
 #ifdef _WIN32
 
+SaveFileCalls g_saveFileCalls = kSystemSaveFileCalls;
+
 namespace
 {
 
@@ -81,7 +83,8 @@ SaveFailure FailureOf(DWORD error)
 
 SaveFailure EnsureFolder(const FilePath& folder)
 {
-    if (CreateDirectoryW(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS)
+    if (g_saveFileCalls.createDirectory(folder.c_str(), nullptr) ||
+        GetLastError() == ERROR_ALREADY_EXISTS)
         return SaveFailure::None;
     return SaveFailure::NoFolder;
 }
@@ -95,7 +98,7 @@ SaveFailure WriteAll(HANDLE file, const std::string& bytes)
         const DWORD chunk =
             static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
         DWORD written = 0;
-        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr))
+        if (!g_saveFileCalls.writeFile(file, bytes.data() + done, chunk, &written, nullptr))
             return FailureOf(GetLastError());
         if (written == 0)
             return SaveFailure::DiskFull;
@@ -110,8 +113,8 @@ SaveFailure ReplaceTarget(const FilePath& temporary, const FilePath& target)
 {
     for (int attempt = 0;; ++attempt)
     {
-        if (MoveFileExW(temporary.c_str(), target.c_str(),
-                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        if (g_saveFileCalls.moveFileEx(temporary.c_str(), target.c_str(),
+                                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             return SaveFailure::None;
         const DWORD error = GetLastError();
         const bool transient = error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ||
@@ -129,26 +132,26 @@ SaveFailure SaveFileSafely(const std::optional<FilePath>& target, const std::str
     if (!target)
         return SaveFailure::NoPath;
     // Wine lets a rename replace a read-only file and Windows does not: refuse it on both.
-    const DWORD attributes = GetFileAttributesW(target->c_str());
+    const DWORD attributes = g_saveFileCalls.getFileAttributes(target->c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         return SaveFailure::ReadOnly;
     if (const SaveFailure folder = EnsureFolder(target->parent_path()); folder != SaveFailure::None)
         return folder;
 
     const FilePath temporary = TemporarySavePath(*target);
-    HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = g_saveFileCalls.createFile(temporary.c_str(), GENERIC_WRITE, 0, nullptr,
+                                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return FailureOf(GetLastError());
     SaveFailure failure = WriteAll(file, bytes);
-    if (failure == SaveFailure::None && !FlushFileBuffers(file))
+    if (failure == SaveFailure::None && !g_saveFileCalls.flushFileBuffers(file))
         failure = FailureOf(GetLastError());
-    if (!CloseHandle(file) && failure == SaveFailure::None)
+    if (!g_saveFileCalls.closeHandle(file) && failure == SaveFailure::None)
         failure = FailureOf(GetLastError());
     if (failure == SaveFailure::None)
         failure = ReplaceTarget(temporary, *target);
     if (failure != SaveFailure::None)
-        DeleteFileW(temporary.c_str());
+        g_saveFileCalls.deleteFile(temporary.c_str());
     return failure;
 }
 
