@@ -230,4 +230,61 @@ TEST_F(TallyvaneEndToEnd, ResetClearsTheWorkingFolderAndTheForm)
     EXPECT_EQ(form.Text(IDC_FIRST_PAYMENT_YEAR), "2004");
 }
 
+// Whatever bytes the files hold, the program starts, shows figures it can stand by, and closes.
+TEST_F(TallyvaneEndToEnd, StartsOnHostileFiles)
+{
+    std::string garbage(64 * 1024, '\0');
+    unsigned state = 12345;
+    for (char& byte : garbage)
+        byte = static_cast<char>((state = state * 1103515245 + 12345) >> 16);
+    std::string millionLines;
+    for (int line = 0; line < 1000000; ++line)
+        millionLines += "1\r\n";
+    const struct
+    {
+        const char* what;
+        const char* file;
+        std::string bytes;
+        std::string months1; // what the first box shows
+    } cases[] = {
+        {"10 MB single-line form file", "main.txt", std::string(10 * 1024 * 1024, '7'),
+         std::string(499, '7')},
+        {"schedule of NUL bytes", "part1.txt", std::string(4096, '\0'), ""},
+        {"binary garbage as form file", "main.txt", garbage, ""},
+        {"a million lines", "part2.txt", millionLines, ""},
+        {"CR-only form file", "main.txt", "4\r$50.00\r6\r", ""},
+        {"LF-only form file", "main.txt", "4\n$50.00\n", "4"},
+        {"UTF-8 byte-order mark", "main.txt",
+         "\xEF\xBB\xBF"
+         "4\r\n",
+         "\xEF\xBB\xBF"
+         "4"},
+        {"UTF-16 byte-order mark", "main.txt",
+         std::string("\xFF\xFE"
+                     "4\0\r\0\n\0",
+                     8),
+         ""},
+        {"amounts beyond the double range", "main.txt", "1e400\r\n1e400\r\n", "1e400"},
+    };
+    for (const auto& c : cases)
+    {
+        std::filesystem::remove_all(m_folder / "current");
+        std::filesystem::create_directories(m_folder / "current");
+        WriteFile(c.file, c.bytes);
+        RemoteDialog form = Start();
+        ASSERT_TRUE(form) << c.what;
+        if (!c.months1.empty())
+        {
+            EXPECT_EQ(form.Text(IDC_MONTHS1), c.months1) << c.what;
+        }
+        form.Focus(IDC_CUSHION);
+        form.Focus(IDC_MONTHS2);
+        const std::string result = form.Text(IDC_ADJUSTMENT);
+        EXPECT_NE(result, "") << c.what;
+        EXPECT_EQ(result.find('#'), std::string::npos) << c.what << ": " << result;
+        form.PostClose();
+        ExpectEnded();
+    }
+}
+
 } // namespace

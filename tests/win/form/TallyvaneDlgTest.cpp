@@ -248,6 +248,23 @@ TEST_F(TallyvaneDlgTest, ResetDeletesTheTextFilesAndKeepsTheTwoMonthsBox)
     EXPECT_EQ(ReadFile("main.txt").size(), 47u);
 }
 
+// A file that cannot be deleted stays; the others still go and the form is cleared.
+TEST_F(TallyvaneDlgTest, ResetGoesOnPastAFileItCannotDelete)
+{
+    WriteFile("part1.txt", "1\r\n");
+    WriteFile("part2.txt", "2\r\n");
+    ASSERT_TRUE(::SetFileAttributesW(File("part1.txt").c_str(), FILE_ATTRIBUTE_READONLY));
+    RunModal(m_form, [&] {
+        SetText(m_form.m_hWnd, IDC_MONTHS1, "4");
+        Click(m_form.m_hWnd, IDC_RESET);
+        EXPECT_EQ(Text(m_form.m_hWnd, IDC_MONTHS1), "");
+        m_form.EndDialog(IDOK);
+    });
+    ::SetFileAttributesW(File("part1.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(ReadFile("part1.txt"), "1\r\n");
+    EXPECT_FALSE(std::filesystem::exists(File("part2.txt")));
+}
+
 // Whatever the form file holds comes back as it stood; a short or empty file empties the rest.
 TEST_F(TallyvaneDlgTest, LoadsTheFormFileAsItStands)
 {
