@@ -119,7 +119,11 @@ SaveFailure ReplaceTarget(const FilePath& temporary, const FilePath& target)
         const DWORD error = GetLastError();
         const bool transient = error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ||
                                error == ERROR_LOCK_VIOLATION;
-        if (!transient || attempt == 20)
+        // The target is not read-only (that was looked at first): a refusal that outlasts the
+        // retries comes from another program holding it.
+        if (attempt == 20)
+            return SaveFailure::InUse;
+        if (!transient)
             return FailureOf(error);
         Sleep(50);
     }
