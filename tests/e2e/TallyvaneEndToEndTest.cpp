@@ -28,6 +28,8 @@ protected:
         m_folder = std::filesystem::temp_directory_path() /
                    ("tallyvane-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
                     std::to_string(counter++));
+        // Process numbers come round again: a folder left by an earlier run goes first.
+        std::filesystem::remove_all(m_folder);
         std::filesystem::create_directories(m_folder / "current");
         // The test runs from build/<preset>/tests/e2e; the program is build/<preset>/Tallyvane.exe.
         const FilePath built = ExecutableFolder().value() / ".." / ".." / "Tallyvane.exe";
@@ -228,6 +230,32 @@ TEST_F(TallyvaneEndToEnd, ResetClearsTheWorkingFolderAndTheForm)
     EXPECT_EQ(form.Text(IDC_ITEM1), "$0.00");
     EXPECT_EQ(form.Text(IDC_FIRST_PAYMENT_MONTH), "01");
     EXPECT_EQ(form.Text(IDC_FIRST_PAYMENT_YEAR), "2004");
+}
+
+// The program in a folder whose name holds characters outside the ANSI code page keeps its
+// figures like anywhere else.
+TEST_F(TallyvaneEndToEnd, WorksFromAForeignFolderName)
+{
+    const FilePath place = m_folder / L"Escrow \u00c9t\u00e9 \u65e5\u672c \u0416";
+    std::filesystem::create_directories(place);
+    std::filesystem::copy_file(m_folder / "Tallyvane.exe", place / "Tallyvane.exe");
+    for (int run = 1; run <= 2; ++run)
+    {
+        RemoteProgram program((place / "Tallyvane.exe").wstring(), place.wstring());
+        RemoteDialog form = RemoteDialog::WaitFor(kFormCaption, program.ProcessId(), kWait);
+        ASSERT_TRUE(form) << "run " << run;
+        if (run == 1)
+        {
+            form.SetText(IDC_MONTHS1, "4");
+            form.SetText(IDC_PER_MONTH1, "50");
+            form.Focus(IDC_CUSHION);
+        }
+        EXPECT_EQ(form.Text(IDC_MONTHS1), "4") << "run " << run;
+        EXPECT_EQ(form.Text(IDC_ADJUSTMENT), "-200.00 = $0.00 - $200.00") << "run " << run;
+        form.PostClose();
+        EXPECT_EQ(program.WaitForExit(kWait), 0u);
+        EXPECT_TRUE(std::filesystem::exists(place / "current" / "main.txt"));
+    }
 }
 
 // Whatever bytes the files hold, the program starts, shows figures it can stand by, and closes.
