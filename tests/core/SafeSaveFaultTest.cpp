@@ -118,14 +118,6 @@ BOOL WINAPI Delete(LPCWSTR path)
 constexpr SaveFileCalls kFailingCalls{GetAttributes, CreateFolder, Create, Write,
                                       Flush,         Close,        Move,   Delete};
 
-bool HasTemporaryFile(const FilePath& folder)
-{
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        if (entry.path().extension() == ".tmp")
-            return true;
-    return false;
-}
-
 TEST(SaveFileSafelyFaults, EveryFailingCallLeavesTheOldFileOrTheNewOneWhole)
 {
     const Fault faults[] = {

@@ -7,14 +7,6 @@
 namespace
 {
 
-bool HasTemporaryFile(const FilePath& folder)
-{
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        if (entry.path().extension() == ".tmp")
-            return true;
-    return false;
-}
-
 TEST(SaveFileSafely, WritesNewAndReplacesOldFilesWhole)
 {
     TempFolder folder;

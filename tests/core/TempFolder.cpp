@@ -36,3 +36,11 @@ void WriteBytes(const FilePath& file, const std::string& bytes)
     if (!out)
         throw std::runtime_error("cannot write " + file.string());
 }
+
+bool HasTemporaryFile(const FilePath& folder)
+{
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.path().extension() == ".tmp")
+            return true;
+    return false;
+}

@@ -23,3 +23,6 @@ private:
 // The file's bytes exactly as on disk.
 std::string ReadBytes(const FilePath& file);
 void WriteBytes(const FilePath& file, const std::string& bytes);
+
+// Whether a save left its temporary file in the folder.
+bool HasTemporaryFile(const FilePath& folder);
