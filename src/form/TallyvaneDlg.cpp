@@ -278,14 +278,13 @@ void CTallyvaneDlg::RefreshItem(int item)
     ItemButton(item).SetWindowText(LoadItemTotal(item));
 }
 
-EscrowInputs CTallyvaneDlg::ReadInputs() const
+EscrowInputs CTallyvaneDlg::ReadInputs()
 {
-    auto* self = const_cast<CTallyvaneDlg*>(this);
     EscrowInputs inputs;
     for (int item = 1; item <= kEscrowItems; ++item)
     {
-        inputs.reserveMonths[item - 1] = TextOf(self->ReserveMonthsBox(item));
-        inputs.monthlyDeposits[item - 1] = TextOf(self->MonthlyDepositBox(item));
+        inputs.reserveMonths[item - 1] = TextOf(ReserveMonthsBox(item));
+        inputs.monthlyDeposits[item - 1] = TextOf(MonthlyDepositBox(item));
     }
     inputs.firstPaymentMonth = TextOf(m_editFirstPaymentMonth);
     inputs.cushion = TextOf(m_editCushion);

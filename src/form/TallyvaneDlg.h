@@ -67,7 +67,8 @@ protected:
 private:
     // The item's button after its schedule dialog or a load: caption from the schedule file.
     void RefreshItem(int item);
-    EscrowInputs ReadInputs() const;
+    // The texts of the boxes the analysis reads.
+    EscrowInputs ReadInputs();
     CHotEdit& ReserveMonthsBox(int item);
     CHotEdit& MonthlyDepositBox(int item);
     CButton& ItemButton(int item);
