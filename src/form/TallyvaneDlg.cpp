@@ -149,9 +149,7 @@ BOOL CTallyvaneDlg::OnInitDialog()
     ::SendDlgItemMessageA(m_hWnd, IDC_FIRST_PAYMENT_YEAR, EM_LIMITTEXT, kLineWriteLimit, 0);
 
     RemoveStrayTemporaryFiles(WorkingFolder());
-    const std::optional<FilePath> formFile = WorkingFilePath(kFormFileName);
-    std::error_code error;
-    if (formFile && std::filesystem::is_regular_file(*formFile, error))
+    if (FileExists(WorkingFilePath(kFormFileName)))
         LoadForm();
     else
         ClearForm();

@@ -48,9 +48,7 @@ BOOL CDisbursements::OnInitDialog()
     for (int index = 0; index < kMonths; ++index)
         Month(index)->SendMessage(EM_LIMITTEXT, kLineWriteLimit);
 
-    const std::optional<FilePath> file = ScheduleFilePath(WorkingFolder(), m_nItem);
-    std::error_code error;
-    if (file && std::filesystem::exists(*file, error))
+    if (FileExists(ScheduleFilePath(WorkingFolder(), m_nItem)))
         LoadSchedule();
     else
         ClearSchedule();

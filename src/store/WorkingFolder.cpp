@@ -47,6 +47,12 @@ std::optional<FilePath> WorkingFilePath(const std::string& name)
     return path;
 }
 
+bool FileExists(const std::optional<FilePath>& file)
+{
+    std::error_code error;
+    return file && std::filesystem::is_regular_file(*file, error);
+}
+
 std::string ScheduleFileName(int item)
 {
     return "part" + std::to_string(item) + ".txt";

@@ -22,6 +22,20 @@ TEST(WorkingFolder, IsCurrentBesideTheExecutable)
 #endif
 }
 
+TEST(WorkingFolder, FileExistsOnlyForAFile)
+{
+    EXPECT_TRUE(FileExists(ExecutableFolder().value() /
+#ifdef _WIN32
+                           "core_tests.exe"
+#else
+                           "core_tests"
+#endif
+                           ));
+    EXPECT_FALSE(FileExists(ExecutableFolder()));
+    EXPECT_FALSE(FileExists(ExecutableFolder().value() / "no such file"));
+    EXPECT_FALSE(FileExists(std::nullopt));
+}
+
 TEST(WorkingFolder, ScheduleFileNames)
 {
     EXPECT_EQ(ScheduleFileName(1), "part1.txt");
