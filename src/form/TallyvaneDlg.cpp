@@ -176,8 +176,8 @@ bool CTallyvaneDlg::SaveBeforeClosing()
         if (failure == SaveFailure::None)
             return true;
         const std::optional<FilePath> file = WorkingFilePath(kFormFileName);
-        CSaveFailedDlg question(
-            SaveFailureMessage(file ? file->wstring() : L"main.txt", SaveFailureReason(failure)));
+        CSaveFailedDlg question(SaveFailureMessage(file ? ShownPath(*file).wstring() : L"main.txt",
+                                                   SaveFailureReason(failure)));
         const INT_PTR choice = question.DoModal();
         if (choice == IDCANCEL)
             return false;

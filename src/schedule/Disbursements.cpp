@@ -87,7 +87,8 @@ void CDisbursements::OnOK()
     if (failure != SaveFailure::None)
     {
         const std::optional<FilePath> file = ScheduleFilePath(WorkingFolder(), m_nItem);
-        ShowSaveFailure(m_hWnd, file ? file->wstring() : L"", SaveFailureReason(failure));
+        ShowSaveFailure(m_hWnd, file ? ShownPath(*file).wstring() : L"",
+                        SaveFailureReason(failure));
         return;
     }
     CDialog::OnOK();

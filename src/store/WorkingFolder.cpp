@@ -1,6 +1,7 @@
 #include "store/WorkingFolder.h"
 
 #ifdef _WIN32
+#include <iterator>
 #include <vector>
 #include <windows.h>
 #endif
@@ -17,7 +18,7 @@ std::optional<FilePath> ExecutableFolder()
         if (length == 0)
             return std::nullopt;
         if (length < buffer.size())
-            return FilePath(std::wstring(buffer.data(), length)).parent_path();
+            return LongPathReady(FilePath(std::wstring(buffer.data(), length)).parent_path());
         if (buffer.size() >= 32768)
             return std::nullopt;
         buffer.resize(buffer.size() * 2);
@@ -29,6 +30,46 @@ std::optional<FilePath> ExecutableFolder()
         return std::nullopt;
     return executable.parent_path();
 #endif
+}
+
+namespace
+{
+
+#ifdef _WIN32
+constexpr wchar_t kExtendedPrefix[] = L"\\\\?\\";
+constexpr wchar_t kExtendedUncPrefix[] = L"\\\\?\\UNC\\";
+// Room beneath a folder for \current\ and the longest file name, temporary ending included.
+constexpr std::size_t kRoomBeneath = 32;
+#endif
+
+} // namespace
+
+FilePath LongPathReady(const FilePath& folder)
+{
+#ifdef _WIN32
+    const std::wstring& text = folder.native();
+    if (text.size() + kRoomBeneath < MAX_PATH || text.rfind(kExtendedPrefix, 0) == 0)
+        return folder;
+    const bool drive = text.size() >= 3 && text[1] == L':' && text[2] == L'\\';
+    if (drive)
+        return FilePath(kExtendedPrefix + text);
+    const bool network = text.size() > 2 && text.rfind(L"\\\\", 0) == 0 && text[2] != L'.';
+    if (network)
+        return FilePath(kExtendedUncPrefix + text.substr(2));
+#endif
+    return folder;
+}
+
+FilePath ShownPath(const FilePath& path)
+{
+#ifdef _WIN32
+    const std::wstring& text = path.native();
+    if (text.rfind(kExtendedUncPrefix, 0) == 0)
+        return FilePath(L"\\\\" + text.substr(std::size(kExtendedUncPrefix) - 1));
+    if (text.rfind(kExtendedPrefix, 0) == 0)
+        return FilePath(text.substr(std::size(kExtendedPrefix) - 1));
+#endif
+    return path;
 }
 
 std::optional<FilePath> WorkingFolder()

@@ -11,6 +11,16 @@ using FilePath = std::filesystem::path;
 // case no file of the program can be read (every line reads empty) or written.
 std::optional<FilePath> ExecutableFolder();
 
+// The path in the form the wide file functions take at any length. On Windows a full path too
+// long for the files beneath it to stay within the old limit of 260 characters gets the
+// extended-length prefix ("\\?\C:\..." or "\\?\UNC\server\share\..."), with which the
+// system lifts that limit; a shorter path, a relative one and one that has the prefix stay as they
+// are.
+FilePath LongPathReady(const FilePath& folder);
+
+// The path as the user knows it, without the extended-length prefix.
+FilePath ShownPath(const FilePath& path);
+
 // The working folder: "current" inside the executable's folder.
 std::optional<FilePath> WorkingFolder();
 

@@ -42,4 +42,34 @@ TEST(WorkingFolder, ScheduleFileNames)
     EXPECT_EQ(ScheduleFileName(8), "part8.txt");
 }
 
+#ifdef _WIN32
+// A folder whose files could pass 260 characters is given the extended-length prefix, with which
+// the file functions take any length; the user is shown it without.
+TEST(WorkingFolder, LongPathsGetTheExtendedLengthPrefix)
+{
+    const std::wstring deep =
+        std::wstring(100, L'a') + L"\\" + std::wstring(100, L'b') + L"\\" + std::wstring(40, L'c');
+    const struct
+    {
+        std::wstring folder;
+        std::wstring ready;
+    } cases[] = {
+        {L"C:\\Escrow", L"C:\\Escrow"},
+        {L"C:\\" + std::wstring(224, L'x'), L"C:\\" + std::wstring(224, L'x')},
+        {L"C:\\" + std::wstring(225, L'x'), L"\\\\?\\C:\\" + std::wstring(225, L'x')},
+        {L"C:\\" + deep, L"\\\\?\\C:\\" + deep},
+        {L"\\\\server\\share\\" + deep, L"\\\\?\\UNC\\server\\share\\" + deep},
+        {L"\\\\?\\C:\\" + deep, L"\\\\?\\C:\\" + deep},
+        {L"relative\\" + deep, L"relative\\" + deep},
+    };
+    for (const auto& c : cases)
+    {
+        EXPECT_EQ(LongPathReady(c.folder).native(), c.ready) << c.folder.size();
+        EXPECT_EQ(ShownPath(c.ready).native(),
+                  c.folder.rfind(L"\\\\?", 0) == 0 ? c.ready.substr(4) : c.folder)
+            << c.folder.size();
+    }
+}
+#endif
+
 } // namespace

@@ -1,6 +1,7 @@
 // The built program in a scratch folder with its own working folder, driven from outside the way
 // a closing agent uses it: typing, leaving fields, the "two months" box, a schedule edited in its
 // dialog, closing and starting again, Reset.
+#include "ProgramWindows.h"
 #include "RemoteWindow.h"
 
 #include "res/resource.h"
@@ -14,10 +15,6 @@
 
 namespace
 {
-
-constexpr char kFormCaption[] = "Aggregate Escrow Adjustment";
-constexpr char kScheduleCaption[] = "Disbursement Schedule";
-constexpr DWORD kWait = 20000;
 
 class TallyvaneEndToEnd : public ::testing::Test
 {
