@@ -182,16 +182,49 @@ TEST_F(EscrowAnalysisTest, WithoutAWorkingFolderEverythingCountsZero)
     EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
 }
 
-// An amount beyond the range of a double makes the figures it reaches no number at all; they
-// must not fall back to a plausible-looking 0.00.
-TEST_F(EscrowAnalysisTest, AmountsBeyondTheDoubleRangeShowAsNoNumber)
+// A figure beyond the range of a double (about 1.8e308, typed or reached by adding) shows as inf
+// or -inf, and one that is no number at all (infinity less infinity) as nan: never a
+// plausible-looking 0.00 and never a text like 1.#INF.
+TEST_F(EscrowAnalysisTest, FiguresBeyondTheRangeShowAsInfOrNan)
 {
-    WriteSchedule(1, {"1e400"});
-    EscrowInputs inputs;
-    inputs.firstPaymentMonth = "1";
-    const EscrowFigures figures = AnalyzeEscrow(folder, inputs);
-    EXPECT_EQ(ResultText(figures), "nan = $nan - $0.00");
-    EXPECT_EQ(ItemTotalText(folder / "part1.txt"), "$inf");
+    const struct
+    {
+        const char* what;
+        std::vector<std::string> january; // the schedule of item 1
+        const char* months1;
+        const char* deposit1;
+        const char* deposit2;
+        const char* cushion;
+        const char* result;
+        const char* item1;
+        const char* twoMonths;
+    } cases[] = {
+        {"a disbursement of 1e400", {"1e400"}, "", "", "", "", "nan = $nan - $0.00", "$inf", "inf"},
+        {"reserve months of 1e400", {}, "1e400", "50", "", "", "-inf = $0.00 - $inf", "$0.00",
+         "0.00"},
+        {"a deposit of -1e400", {}, "2", "-1e400", "", "", "inf = $0.00 - $-inf", "$0.00", "0.00"},
+        {"two deposits adding past the range", {}, "1", "1e308", "1e308", "", "-inf = $0.00 - $inf",
+         "$0.00", "0.00"},
+        {"a cushion of 1e400", {}, "", "", "", "1e400", "inf = $inf - $0.00", "$0.00", "0.00"},
+        {"a cushion of 1e400 less reserves of 1e400", {}, "1e400", "1", "", "1e400",
+         "nan = $inf - $inf", "$0.00", "0.00"},
+    };
+    for (const auto& c : cases)
+    {
+        std::filesystem::remove(folder / "part1.txt");
+        WriteSchedule(1, c.january);
+        EscrowInputs inputs;
+        inputs.firstPaymentMonth = "1";
+        inputs.reserveMonths[0] = c.months1;
+        inputs.monthlyDeposits[0] = c.deposit1;
+        inputs.reserveMonths[1] = "1";
+        inputs.monthlyDeposits[1] = c.deposit2;
+        inputs.cushion = c.cushion;
+        const EscrowFigures figures = AnalyzeEscrow(folder, inputs);
+        EXPECT_EQ(ResultText(figures), c.result) << c.what;
+        EXPECT_EQ(ItemTotalText(folder / "part1.txt"), c.item1) << c.what;
+        EXPECT_EQ(TwoMonthsCushionText(figures.monthlyPayment), c.twoMonths) << c.what;
+    }
 }
 
 } // namespace
