@@ -1,5 +1,7 @@
 #include "RemoteWindow.h"
 
+#include <psapi.h>
+
 #include <vector>
 
 namespace
@@ -178,4 +180,13 @@ DWORD RemoteProgram::WaitForExit(DWORD milliseconds) const
     DWORD code = STILL_ACTIVE;
     GetExitCodeProcess(m_process.hProcess, &code);
     return code;
+}
+
+SIZE_T RemoteProgram::PeakPrivateBytes() const
+{
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    if (!GetProcessMemoryInfo(m_process.hProcess, &counters, sizeof counters))
+        return 0;
+    return counters.PeakPagefileUsage;
 }

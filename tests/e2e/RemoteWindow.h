@@ -63,6 +63,8 @@ public:
     DWORD ProcessId() const { return m_process.dwProcessId; }
     // Waits up to `milliseconds` for the program to end; its exit code, or STILL_ACTIVE.
     DWORD WaitForExit(DWORD milliseconds) const;
+    // The most memory of its own the program has held so far, in bytes; 0 when unknown.
+    SIZE_T PeakPrivateBytes() const;
 
 private:
     PROCESS_INFORMATION m_process{};
