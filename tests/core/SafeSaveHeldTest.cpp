@@ -4,6 +4,7 @@
 
 #include "store/SafeSave.h"
 
+#include "FileHolder.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -13,47 +14,17 @@
 namespace
 {
 
-// Another program holding the file, started and waited for until it has it open.
-class Holder
+FilePath HoldFileProgram()
 {
-public:
-    Holder(const FilePath& file, DWORD milliseconds)
-    {
-        const std::wstring event = L"TallyvaneHeld" + std::to_wstring(GetCurrentProcessId());
-        m_held = CreateEventW(nullptr, TRUE, FALSE, event.c_str());
-        const FilePath program = ExecutableFolder().value() / "hold_file.exe";
-        std::wstring commandLine = L"\"" + program.wstring() + L"\" \"" + file.wstring() + L"\" " +
-                                   std::to_wstring(milliseconds) + L" " + event;
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        if (CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                           nullptr, &startup, &m_process))
-            m_holding = WaitForSingleObject(m_held, 10000) == WAIT_OBJECT_0;
-    }
-    ~Holder()
-    {
-        if (m_process.hProcess)
-        {
-            WaitForSingleObject(m_process.hProcess, 20000);
-            CloseHandle(m_process.hThread);
-            CloseHandle(m_process.hProcess);
-        }
-        CloseHandle(m_held);
-    }
-    bool Holding() const { return m_holding; }
-
-private:
-    HANDLE m_held = nullptr;
-    PROCESS_INFORMATION m_process{};
-    bool m_holding = false;
-};
+    return ExecutableFolder().value() / "hold_file.exe";
+}
 
 TEST(SaveFileSafelyHeld, AShortHoldIsWaitedOut)
 {
     TempFolder folder;
     const FilePath target = folder / "main.txt";
     WriteBytes(target, "old\r\n");
-    Holder holder(target, 300);
+    FileHolder holder(HoldFileProgram(), target, 300);
     ASSERT_TRUE(holder.Holding());
     EXPECT_EQ(SaveFileSafely(target, "new\r\n"), SaveFailure::None);
     EXPECT_EQ(ReadBytes(target), "new\r\n");
@@ -67,7 +38,7 @@ TEST(SaveFileSafelyHeld, ALongHoldEndsTheSaveInTimeWithTheOldFileWhole)
     SaveFailure failure = SaveFailure::None;
     ULONGLONG took = 0;
     {
-        Holder holder(target, 10000);
+        FileHolder holder(HoldFileProgram(), target, 10000);
         ASSERT_TRUE(holder.Holding());
         const ULONGLONG start = GetTickCount64();
         failure = SaveFileSafely(target, "new\r\n");

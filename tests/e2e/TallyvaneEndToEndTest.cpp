@@ -1,6 +1,7 @@
 // The built program in a scratch folder with its own working folder, driven from outside the way
 // a closing agent uses it: typing, leaving fields, the "two months" box, a schedule edited in its
 // dialog, closing and starting again, Reset.
+#include "FileHolder.h"
 #include "ProgramWindows.h"
 #include "RemoteWindow.h"
 
@@ -227,6 +228,34 @@ TEST_F(TallyvaneEndToEnd, ResetClearsTheWorkingFolderAndTheForm)
     EXPECT_EQ(form.Text(IDC_ITEM1), "$0.00");
     EXPECT_EQ(form.Text(IDC_FIRST_PAYMENT_MONTH), "01");
     EXPECT_EQ(form.Text(IDC_FIRST_PAYMENT_YEAR), "2004");
+}
+
+// Another program holds the form file all the while: closing asks within seconds, naming the
+// other program as the reason, and "Close without saving" leaves the old file whole.
+TEST_F(TallyvaneEndToEnd, ClosingWhileAnotherProgramHoldsTheFormFile)
+{
+    WriteFile("main.txt", "old\r\n");
+    RemoteDialog form = Start();
+    form.SetText(IDC_MONTHS1, "typed");
+    {
+        // The suites are built side by side: build/<preset>/tests/e2e and tests/core.
+        const FilePath holdFile = ExecutableFolder().value() / ".." / "core" / "hold_file.exe";
+        FileHolder holder(holdFile, File("main.txt"), 60000);
+        ASSERT_TRUE(holder.Holding());
+        const ULONGLONG start = GetTickCount64();
+        form.PostClose();
+        RemoteDialog question =
+            RemoteDialog::WaitFor(kMessageCaption, m_program->ProcessId(), kWait);
+        ASSERT_TRUE(question) << "no question at closing";
+        EXPECT_LT(GetTickCount64() - start, 5000u);
+        const std::string told = question.Text(IDC_SAVE_FAILED_MESSAGE);
+        EXPECT_NE(told.find("main.txt"), std::string::npos) << told;
+        EXPECT_NE(told.find("another program is using the file"), std::string::npos) << told;
+        question.Click(IDC_CLOSE_WITHOUT_SAVING);
+        ExpectEnded();
+    }
+    EXPECT_EQ(ReadFile("main.txt"), "old\r\n");
+    EXPECT_FALSE(std::filesystem::exists(File("main.txt.tmp")));
 }
 
 // The program in a folder whose name holds characters outside the ANSI code page keeps its
