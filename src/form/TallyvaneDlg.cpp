@@ -175,9 +175,8 @@ bool CTallyvaneDlg::SaveBeforeClosing()
         const SaveFailure failure = SaveForm();
         if (failure == SaveFailure::None)
             return true;
-        const std::optional<FilePath> file = WorkingFilePath(kFormFileName);
-        CSaveFailedDlg question(SaveFailureMessage(file ? ShownPath(*file).wstring() : L"main.txt",
-                                                   SaveFailureReason(failure)));
+        const FilePath file = WorkingFilePath(kFormFileName).value_or(kFormFileName);
+        CSaveFailedDlg question(SaveFailureMessage(file, SaveFailureReason(failure)));
         const INT_PTR choice = question.DoModal();
         if (choice == IDCANCEL)
             return false;

@@ -86,9 +86,8 @@ void CDisbursements::OnOK()
     const SaveFailure failure = SaveSchedule();
     if (failure != SaveFailure::None)
     {
-        const std::optional<FilePath> file = ScheduleFilePath(WorkingFolder(), m_nItem);
-        ShowSaveFailure(m_hWnd, file ? ShownPath(*file).wstring() : L"",
-                        SaveFailureReason(failure));
+        const FilePath file = ScheduleFilePath(WorkingFolder(), m_nItem).value_or(FilePath());
+        ShowSaveFailure(m_hWnd, file, SaveFailureReason(failure));
         return;
     }
     CDialog::OnOK();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/Dialog.h"
+#include "store/WorkingFolder.h"
 
 #include <string>
 
@@ -22,8 +23,8 @@ private:
     std::wstring m_strMessage;
 };
 
-// The message of a failed save: which file, and why.
-std::wstring SaveFailureMessage(const std::wstring& file, const std::string& reason);
+// The message of a failed save: which file, as the user knows its path, and why.
+std::wstring SaveFailureMessage(const FilePath& file, const std::string& reason);
 
 // Tells the user that the file was not saved, and why, in a message box over `owner`.
-void ShowSaveFailure(HWND owner, const std::wstring& file, const std::string& reason);
+void ShowSaveFailure(HWND owner, const FilePath& file, const std::string& reason);

@@ -2,7 +2,7 @@
 // script takes away the right to make or replace files in it) and beside it a file made
 // read-only: the file system itself refuses the save, as Windows does for a user without rights
 // to the folder. The old files stay whole, no temporary file is left, and the program says why.
-#include "PreparedPlace.h"
+#include "ProgramTest.h"
 
 #include "res/resource.h"
 #include "store/SafeSave.h"

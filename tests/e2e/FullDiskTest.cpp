@@ -2,7 +2,7 @@
 // filled here by one file that takes every block, or by empty files that take every file entry.
 // A save that does not fit leaves the old file whole and no temporary file, the program says so
 // and keeps what was typed, and once there is room again the same save goes through.
-#include "PreparedPlace.h"
+#include "ProgramTest.h"
 
 #include "res/resource.h"
 #include "store/SafeSave.h"

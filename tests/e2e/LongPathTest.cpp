@@ -1,7 +1,7 @@
 // The program in a folder whose full path is longer than 260 characters, started by the script:
 // it clears the temporary file a cut-short save left, reads its figures there, and keeps what is
 // typed there.
-#include "PreparedPlace.h"
+#include "ProgramTest.h"
 
 #include "res/resource.h"
 #include "TempFolder.h"

@@ -2,8 +2,7 @@
 // a closing agent uses it: typing, leaving fields, the "two months" box, a schedule edited in its
 // dialog, closing and starting again, Reset.
 #include "FileHolder.h"
-#include "ProgramWindows.h"
-#include "RemoteWindow.h"
+#include "ProgramTest.h"
 
 #include "res/resource.h"
 #include "store/WorkingFolder.h"
@@ -17,31 +16,31 @@
 namespace
 {
 
-class TallyvaneEndToEnd : public ::testing::Test
+class TallyvaneEndToEnd : public ProgramTest
 {
 protected:
     void SetUp() override
     {
         static int counter = 0;
-        m_folder = std::filesystem::temp_directory_path() /
-                   ("tallyvane-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
-                    std::to_string(counter++));
+        m_place = std::filesystem::temp_directory_path() /
+                  ("tallyvane-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
+                   std::to_string(counter++));
         // Process numbers come round again: a folder left by an earlier run goes first.
-        std::filesystem::remove_all(m_folder);
-        std::filesystem::create_directories(m_folder / "current");
+        std::filesystem::remove_all(m_place);
+        std::filesystem::create_directories(Current());
         // The test runs from build/<preset>/tests/e2e; the program is build/<preset>/Tallyvane.exe.
         const FilePath built = ExecutableFolder().value() / ".." / ".." / "Tallyvane.exe";
-        std::filesystem::copy_file(built, m_folder / "Tallyvane.exe");
+        std::filesystem::copy_file(built, m_place / "Tallyvane.exe");
     }
 
     void TearDown() override
     {
         m_program.reset();
         std::error_code ignored;
-        std::filesystem::remove_all(m_folder, ignored);
+        std::filesystem::remove_all(m_place, ignored);
     }
 
-    FilePath File(const std::string& name) const { return m_folder / "current" / name; }
+    FilePath File(const std::string& name) const { return Current() / name; }
 
     void WriteFile(const std::string& name, const std::string& bytes) const
     {
@@ -54,34 +53,8 @@ protected:
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 
-    // Starts the program and waits for its form.
-    RemoteDialog Start()
-    {
-        m_program.reset();
-        m_program = std::make_unique<RemoteProgram>((m_folder / "Tallyvane.exe").wstring(),
-                                                    m_folder.wstring());
-        EXPECT_TRUE(m_program->Started());
-        RemoteDialog form = RemoteDialog::WaitFor(kFormCaption, m_program->ProcessId(), kWait);
-        EXPECT_TRUE(form) << "the form did not appear";
-        form.Sync();
-        return form;
-    }
-
     // Waits for the program to end by itself.
-    void ExpectEnded() const { EXPECT_EQ(m_program->WaitForExit(kWait), 0u); }
-
-    RemoteDialog OpenSchedule(const RemoteDialog& form, int button) const
-    {
-        form.Click(button);
-        RemoteDialog schedule =
-            RemoteDialog::WaitFor(kScheduleCaption, m_program->ProcessId(), kWait);
-        EXPECT_TRUE(schedule) << "the schedule dialog did not appear";
-        schedule.Sync();
-        return schedule;
-    }
-
-    FilePath m_folder;
-    std::unique_ptr<RemoteProgram> m_program;
+    void ExpectEnded() const { EXPECT_EQ(WaitForExit(), 0u); }
 };
 
 // The worked example: two schedules on disk, the figures in the form file; switching "two months"
@@ -244,9 +217,8 @@ TEST_F(TallyvaneEndToEnd, ClosingWhileAnotherProgramHoldsTheFormFile)
         ASSERT_TRUE(holder.Holding());
         const ULONGLONG start = GetTickCount64();
         form.PostClose();
-        RemoteDialog question =
-            RemoteDialog::WaitFor(kMessageCaption, m_program->ProcessId(), kWait);
-        ASSERT_TRUE(question) << "no question at closing";
+        RemoteDialog question = WaitForMessage();
+        ASSERT_TRUE(question);
         EXPECT_LT(GetTickCount64() - start, 5000u);
         const std::string told = question.Text(IDC_SAVE_FAILED_MESSAGE);
         EXPECT_NE(told.find("main.txt"), std::string::npos) << told;
@@ -262,9 +234,9 @@ TEST_F(TallyvaneEndToEnd, ClosingWhileAnotherProgramHoldsTheFormFile)
 // figures like anywhere else.
 TEST_F(TallyvaneEndToEnd, WorksFromAForeignFolderName)
 {
-    const FilePath place = m_folder / L"Escrow \u00c9t\u00e9 \u65e5\u672c \u0416";
+    const FilePath place = m_place / L"Escrow \u00c9t\u00e9 \u65e5\u672c \u0416";
     std::filesystem::create_directories(place);
-    std::filesystem::copy_file(m_folder / "Tallyvane.exe", place / "Tallyvane.exe");
+    std::filesystem::copy_file(m_place / "Tallyvane.exe", place / "Tallyvane.exe");
     for (int run = 1; run <= 2; ++run)
     {
         RemoteProgram program((place / "Tallyvane.exe").wstring(), place.wstring());
@@ -331,8 +303,8 @@ TEST_F(TallyvaneEndToEnd, StartsOnHostileFiles)
     };
     for (const auto& c : cases)
     {
-        std::filesystem::remove_all(m_folder / "current");
-        std::filesystem::create_directories(m_folder / "current");
+        std::filesystem::remove_all(m_place / "current");
+        std::filesystem::create_directories(m_place / "current");
         WriteFile(c.file, c.bytes);
         RemoteDialog form = Start();
         ASSERT_TRUE(form) << c.what;

@@ -1,6 +1,5 @@
-// Tests of the program in a folder a script prepared and named in the TALLYVANE_PLACE variable:
-// the program copied into it and its working folder "current" beside it, on a small full disk,
-// closed to the user, or deeper than the 260-character limit.
+// Tests of the built program run from a folder of its own, with its working folder "current"
+// beside it, and driven from outside through its windows.
 #pragma once
 
 #include "ProgramWindows.h"
@@ -12,12 +11,9 @@
 
 #include <memory>
 
-class PreparedPlaceTest : public ::testing::Test
+class ProgramTest : public ::testing::Test
 {
 protected:
-    // Fails the test when it runs without its script.
-    void SetUp() override;
-
     FilePath Current() const { return m_place / "current"; }
 
     // Starts the program from the place and waits for its form.
@@ -29,6 +25,16 @@ protected:
     // Opens an item's schedule from the form and waits for it.
     RemoteDialog OpenSchedule(const RemoteDialog& form, int button) const;
 
+    // The folder that holds the program.
     FilePath m_place;
     std::unique_ptr<RemoteProgram> m_program;
+};
+
+// The program in a folder a script prepared and named in the TALLYVANE_PLACE variable: its
+// working folder on a small full disk, closed to the user, or deeper than the 260-character limit.
+class PreparedPlaceTest : public ProgramTest
+{
+protected:
+    // Fails the test when it runs without its script.
+    void SetUp() override;
 };

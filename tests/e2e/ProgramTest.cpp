@@ -1,16 +1,8 @@
-#include "PreparedPlace.h"
+#include "ProgramTest.h"
 
 #include <cstdlib>
 
-void PreparedPlaceTest::SetUp()
-{
-    const wchar_t* place = _wgetenv(L"TALLYVANE_PLACE");
-    ASSERT_TRUE(place && *place) << "TALLYVANE_PLACE is not set: run this test through its script";
-    // A place deeper than the old path limit is reached the way the program reaches it.
-    m_place = LongPathReady(place);
-}
-
-RemoteDialog PreparedPlaceTest::Start()
+RemoteDialog ProgramTest::Start()
 {
     m_program.reset();
     m_program =
@@ -22,12 +14,12 @@ RemoteDialog PreparedPlaceTest::Start()
     return form;
 }
 
-DWORD PreparedPlaceTest::WaitForExit() const
+DWORD ProgramTest::WaitForExit() const
 {
     return m_program->WaitForExit(kWait);
 }
 
-RemoteDialog PreparedPlaceTest::WaitForMessage() const
+RemoteDialog ProgramTest::WaitForMessage() const
 {
     RemoteDialog message =
         RemoteDialog::WaitFor(kMessageCaption, m_program ? m_program->ProcessId() : 0, kWait);
@@ -36,7 +28,7 @@ RemoteDialog PreparedPlaceTest::WaitForMessage() const
     return message;
 }
 
-RemoteDialog PreparedPlaceTest::OpenSchedule(const RemoteDialog& form, int button) const
+RemoteDialog ProgramTest::OpenSchedule(const RemoteDialog& form, int button) const
 {
     form.Click(button);
     RemoteDialog schedule =
@@ -44,4 +36,12 @@ RemoteDialog PreparedPlaceTest::OpenSchedule(const RemoteDialog& form, int butto
     EXPECT_TRUE(schedule) << "the schedule dialog did not appear";
     schedule.Sync();
     return schedule;
+}
+
+void PreparedPlaceTest::SetUp()
+{
+    const wchar_t* place = _wgetenv(L"TALLYVANE_PLACE");
+    ASSERT_TRUE(place && *place) << "TALLYVANE_PLACE is not set: run this test through its script";
+    // A place deeper than the old path limit is reached the way the program reaches it.
+    m_place = LongPathReady(place);
 }
