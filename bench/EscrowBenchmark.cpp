@@ -1,9 +1,9 @@
 // Speed of the money text and of one whole analysis from eight schedule files on disk, beside
 // the floor that no analysis can beat: opening, reading and closing the same eight files with
 // the bare system calls.
-#include "form/EscrowAnalysis.h"
-#include "number/NumberFormat.h"
-#include "store/TextLines.h"
+#include "core/EscrowAnalysis.h"
+#include "core/NumberFormat.h"
+#include "core/TextLines.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,8 +2,8 @@
 // reading and closing the same eight schedule files with the bare system calls, interleaved in
 // one process. Medians and their ratio are printed.
 //   recalculate_bench [ROUNDS]
-#include "form/TallyvaneDlg.h"
-#include "store/WorkingFolder.h"
+#include "core/WorkingFolder.h"
+#include "dialogs/TallyvaneDlg.h"
 
 #include "Timing.h"
 

@@ -2,10 +2,11 @@
 // a form file present, so nine analyses run), beside a bare program that only shows the same
 // dialog template. Both run alternately in scratch folders; medians and their ratio are printed.
 //   startup_bench [ROUNDS]
+#include "BuiltFile.h"
 #include "RemoteWindow.h"
 
+#include "core/WorkingFolder.h"
 #include "res/resource.h"
-#include "store/WorkingFolder.h"
 
 #include "Timing.h"
 
@@ -39,12 +40,11 @@ double TimeStart(const FilePath& program, const FilePath& folder, Ready ready)
 int main(int argc, char** argv)
 {
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 15;
-    const FilePath built = ExecutableFolder().value();
     const FilePath scratch = std::filesystem::temp_directory_path() / "tallyvane-startup-bench";
     std::filesystem::remove_all(scratch);
     std::filesystem::create_directories(scratch / "current");
-    std::filesystem::copy_file(built / ".." / ".." / "Tallyvane.exe", scratch / "Tallyvane.exe");
-    std::filesystem::copy_file(built / "bare_dialog.exe", scratch / "bare_dialog.exe");
+    std::filesystem::copy_file(BuiltFile(TALLYVANE_PROGRAM), scratch / "Tallyvane.exe");
+    std::filesystem::copy_file(BuiltFile(TALLYVANE_BARE_DIALOG), scratch / "bare_dialog.exe");
     for (int item = 1; item <= 8; ++item)
     {
         std::ofstream out(scratch / "current" / ScheduleFileName(item), std::ios::binary);

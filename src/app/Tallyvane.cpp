@@ -1,6 +1,6 @@
 #include "app/Tallyvane.h"
 
-#include "form/TallyvaneDlg.h"
+#include "dialogs/TallyvaneDlg.h"
 
 // The one application object, constructed before the entry point runs InitInstance.
 CTallyvaneApp theApp;

@@ -1,4 +1,4 @@
-#include "form/EscrowAnalysis.h"
+#include "core/EscrowAnalysis.h"
 
 #include "TempFolder.h"
 

@@ -3,7 +3,7 @@
 // temporary file is left.
 #ifdef _WIN32
 
-#include "store/SafeSave.h"
+#include "core/SafeSave.h"
 
 #include "TempFolder.h"
 

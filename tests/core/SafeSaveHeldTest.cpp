@@ -2,8 +2,9 @@
 // save goes through; a long one ends the save, bounded in time, with the old file whole.
 #ifdef _WIN32
 
-#include "store/SafeSave.h"
+#include "core/SafeSave.h"
 
+#include "BuiltFile.h"
 #include "FileHolder.h"
 #include "TempFolder.h"
 
@@ -16,7 +17,7 @@ namespace
 
 FilePath HoldFileProgram()
 {
-    return ExecutableFolder().value() / "hold_file.exe";
+    return BuiltFile(TALLYVANE_HOLD_FILE);
 }
 
 TEST(SaveFileSafelyHeld, AShortHoldIsWaitedOut)

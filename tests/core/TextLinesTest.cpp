@@ -1,4 +1,4 @@
-#include "store/TextLines.h"
+#include "core/TextLines.h"
 
 #include "TempFolder.h"
 

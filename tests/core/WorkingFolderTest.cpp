@@ -1,4 +1,4 @@
-#include "store/WorkingFolder.h"
+#include "core/WorkingFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 // to the folder. The old files stay whole, no temporary file is left, and the program says why.
 #include "ProgramTest.h"
 
+#include "core/SafeSave.h"
 #include "res/resource.h"
-#include "store/SafeSave.h"
 #include "TempFolder.h"
 
 #include <string>

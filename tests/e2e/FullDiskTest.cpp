@@ -4,8 +4,8 @@
 // and keeps what was typed, and once there is room again the same save goes through.
 #include "ProgramTest.h"
 
+#include "core/SafeSave.h"
 #include "res/resource.h"
-#include "store/SafeSave.h"
 #include "TempFolder.h"
 
 #include <string>

@@ -5,7 +5,7 @@
 #include "ProgramWindows.h"
 #include "RemoteWindow.h"
 
-#include "store/WorkingFolder.h"
+#include "core/WorkingFolder.h"
 
 #include <gtest/gtest.h>
 

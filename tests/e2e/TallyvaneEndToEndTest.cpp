@@ -1,11 +1,12 @@
 // The built program in a scratch folder with its own working folder, driven from outside the way
 // a closing agent uses it: typing, leaving fields, the "two months" box, a schedule edited in its
 // dialog, closing and starting again, Reset.
+#include "BuiltFile.h"
 #include "FileHolder.h"
 #include "ProgramTest.h"
 
+#include "core/WorkingFolder.h"
 #include "res/resource.h"
-#include "store/WorkingFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -28,9 +29,7 @@ protected:
         // Process numbers come round again: a folder left by an earlier run goes first.
         std::filesystem::remove_all(m_place);
         std::filesystem::create_directories(Current());
-        // The test runs from build/<preset>/tests/e2e; the program is build/<preset>/Tallyvane.exe.
-        const FilePath built = ExecutableFolder().value() / ".." / ".." / "Tallyvane.exe";
-        std::filesystem::copy_file(built, m_place / "Tallyvane.exe");
+        std::filesystem::copy_file(BuiltFile(TALLYVANE_PROGRAM), m_place / "Tallyvane.exe");
     }
 
     void TearDown() override
@@ -212,8 +211,7 @@ TEST_F(TallyvaneEndToEnd, ClosingWhileAnotherProgramHoldsTheFormFile)
     form.SetText(IDC_MONTHS1, "typed");
     {
         // The suites are built side by side: build/<preset>/tests/e2e and tests/core.
-        const FilePath holdFile = ExecutableFolder().value() / ".." / "core" / "hold_file.exe";
-        FileHolder holder(holdFile, File("main.txt"), 60000);
+        FileHolder holder(BuiltFile(TALLYVANE_HOLD_FILE), File("main.txt"), 60000);
         ASSERT_TRUE(holder.Holding());
         const ULONGLONG start = GetTickCount64();
         form.PostClose();

@@ -1,9 +1,9 @@
 // Any bytes as a schedule file and as the form file: the inputs are read by the line rules, the
 // analysis runs, and every figure comes out as two-decimal text (or inf, -inf, nan for amounts
 // beyond the range of a double), never anything else.
-#include "form/EscrowAnalysis.h"
-#include "number/NumberFormat.h"
-#include "store/TextLines.h"
+#include "core/EscrowAnalysis.h"
+#include "core/NumberFormat.h"
+#include "core/TextLines.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -3,9 +3,9 @@
 #include "ModalDriver.h"
 #include "WorkingFolderTest.h"
 
+#include "core/TextLines.h"
+#include "dialogs/Disbursements.h"
 #include "res/resource.h"
-#include "schedule/Disbursements.h"
-#include "store/TextLines.h"
 
 #include <cstring>
 #include <functional>

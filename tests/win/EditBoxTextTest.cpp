@@ -2,8 +2,8 @@
 // save would store and files read back through the program's line reader.
 #include "WorkingFolderTest.h"
 
+#include "fields/EditBoxText.h"
 #include "framework/Controls.h"
-#include "store/EditBoxText.h"
 
 #include <commctrl.h>
 

@@ -2,8 +2,8 @@
 #include "ModalDriver.h"
 #include "TestDialog.h"
 
+#include "fields/MoneyField.h"
 #include "framework/Controls.h"
-#include "number/MoneyField.h"
 
 #include <gtest/gtest.h>
 

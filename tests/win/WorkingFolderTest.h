@@ -1,7 +1,7 @@
 // A test that runs with an empty working folder beside the test executable, and leaves none.
 #pragma once
 
-#include "store/WorkingFolder.h"
+#include "core/WorkingFolder.h"
 
 #include <gtest/gtest.h>
 

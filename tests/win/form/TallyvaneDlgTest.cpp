@@ -3,9 +3,9 @@
 // about box.
 #include "ModalDriver.h"
 
-#include "form/TallyvaneDlg.h"
+#include "core/WorkingFolder.h"
+#include "dialogs/TallyvaneDlg.h"
 #include "res/resource.h"
-#include "store/WorkingFolder.h"
 
 #include <gtest/gtest.h>
 

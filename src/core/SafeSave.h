@@ -1,7 +1,7 @@
 // The one way the program writes a file: whole or not at all.
 #pragma once
 
-#include "store/WorkingFolder.h"
+#include "core/WorkingFolder.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "store/SaveFailedDlg.h"
+#include "dialogs/SaveFailedDlg.h"
 
 #include "res/resource.h"
 

@@ -1,6 +1,6 @@
-#include "number/MoneyField.h"
+#include "fields/MoneyField.h"
 
-#include "number/NumberFormat.h"
+#include "core/NumberFormat.h"
 
 void FormatMoneyField(CWnd& field)
 {

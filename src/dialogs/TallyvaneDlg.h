@@ -6,10 +6,10 @@
 
 #include "controls/HotEdit.h"
 #include "controls/Label.h"
-#include "form/EscrowAnalysis.h"
+#include "core/EscrowAnalysis.h"
+#include "core/SafeSave.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
-#include "store/SafeSave.h"
 
 class CTallyvaneDlg : public CDialog
 {

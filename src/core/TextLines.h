@@ -3,7 +3,7 @@
 // ends in CR LF.
 #pragma once
 
-#include "store/WorkingFolder.h"
+#include "core/WorkingFolder.h"
 
 #include <cstddef>
 #include <optional>

@@ -1,13 +1,13 @@
-#include "form/TallyvaneDlg.h"
+#include "dialogs/TallyvaneDlg.h"
 
-#include "app/AboutDlg.h"
+#include "core/NumberFormat.h"
+#include "core/WorkingFolder.h"
+#include "dialogs/AboutDlg.h"
+#include "dialogs/Disbursements.h"
+#include "dialogs/SaveFailedDlg.h"
+#include "fields/EditBoxText.h"
 #include "framework/WinApp.h"
-#include "number/NumberFormat.h"
 #include "res/resource.h"
-#include "schedule/Disbursements.h"
-#include "store/EditBoxText.h"
-#include "store/SaveFailedDlg.h"
-#include "store/WorkingFolder.h"
 
 #include <cwchar>
 #include <string>

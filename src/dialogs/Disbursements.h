@@ -5,8 +5,8 @@
 #pragma once
 
 #include "controls/HotEdit.h"
+#include "core/SafeSave.h"
 #include "framework/Dialog.h"
-#include "store/SafeSave.h"
 
 class CDisbursements : public CDialog
 {

@@ -1,4 +1,4 @@
-#include "store/WorkingFolder.h"
+#include "core/WorkingFolder.h"
 
 #ifdef _WIN32
 #include <iterator>

@@ -1,4 +1,4 @@
-#include "number/NumberFormat.h"
+#include "core/NumberFormat.h"
 
 #include <algorithm>
 #include <charconv>

@@ -2,9 +2,9 @@
 // file, one field at a time, in the order the caller reads or writes them.
 #pragma once
 
+#include "core/TextLines.h"
 #include "framework/DateTime.h"
 #include "framework/Wnd.h"
-#include "store/TextLines.h"
 
 // Sets the box's text to the next line of the file, every CR and LF removed.
 void ReadEditBoxText(CWnd& box, LineReader& in);

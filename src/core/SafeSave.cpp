@@ -1,4 +1,4 @@
-#include "store/SafeSave.h"
+#include "core/SafeSave.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -1,9 +1,9 @@
-#include "schedule/Disbursements.h"
+#include "dialogs/Disbursements.h"
 
-#include "form/EscrowAnalysis.h"
+#include "core/EscrowAnalysis.h"
+#include "dialogs/SaveFailedDlg.h"
+#include "fields/EditBoxText.h"
 #include "res/resource.h"
-#include "store/EditBoxText.h"
-#include "store/SaveFailedDlg.h"
 
 BEGIN_MESSAGE_MAP(CDisbursements, CDialog)
 ON_BN_CLICKED(IDC_SCHEDULE_RESET, OnReset)

@@ -3,7 +3,7 @@
 #pragma once
 #ifdef _WIN32
 
-#include "store/WorkingFolder.h"
+#include "core/WorkingFolder.h"
 
 #include <windows.h>
 

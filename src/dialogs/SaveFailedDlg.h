@@ -2,8 +2,8 @@
 // "Close without saving" closes all the same; Escape and the close box go back to the form.
 #pragma once
 
+#include "core/WorkingFolder.h"
 #include "framework/Dialog.h"
-#include "store/WorkingFolder.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 // folder's schedule files, and gives the figures and the texts the form shows.
 #pragma once
 
-#include "store/WorkingFolder.h"
+#include "core/WorkingFolder.h"
 
 #include <array>
 #include <optional>

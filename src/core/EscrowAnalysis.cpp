@@ -1,7 +1,7 @@
-#include "form/EscrowAnalysis.h"
+#include "core/EscrowAnalysis.h"
 
-#include "number/NumberFormat.h"
-#include "store/TextLines.h"
+#include "core/NumberFormat.h"
+#include "core/TextLines.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "store/EditBoxText.h"
+#include "fields/EditBoxText.h"
 
-#include "number/NumberFormat.h"
+#include "core/NumberFormat.h"
 
 #include <cstdio>
 #include <string>
