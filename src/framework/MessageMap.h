@@ -14,7 +14,8 @@ struct MessageMapEntry
 {
     UINT message; // the message; WM_COMMAND for commands and control notifications
     UINT code;    // the notification code of a WM_COMMAND row (0 for a command or a click)
-    UINT id;      // the command or control identifier of a WM_COMMAND row
+    UINT firstId; // the command or control identifiers a WM_COMMAND row answers, first to last
+    UINT lastId;
     MessageHandler handler;
 };
 
@@ -39,6 +40,12 @@ template <class T> struct MessageDecoders
     }
     template <auto F> static LRESULT OtherWindow(CWnd& wnd, WPARAM wParam, LPARAM);
     template <auto F> static LRESULT FlagsAndPoint(CWnd& wnd, WPARAM wParam, LPARAM lParam);
+    // The id of the command or control of a row that answers a range of ids.
+    template <auto F> static LRESULT ControlId(CWnd& wnd, WPARAM wParam, LPARAM)
+    {
+        (static_cast<T&>(wnd).*F)(static_cast<UINT>(LOWORD(wParam)));
+        return 0;
+    }
     template <auto F> static LRESULT TimerId(CWnd& wnd, WPARAM wParam, LPARAM)
     {
         (static_cast<T&>(wnd).*F)(static_cast<UINT_PTR>(wParam));
@@ -75,7 +82,7 @@ protected:                                                                      
 
 #define END_MESSAGE_MAP()                                                                          \
     {                                                                                              \
-        0, 0, 0, nullptr                                                                           \
+        0, 0, 0, 0, nullptr                                                                        \
     }                                                                                              \
     }                                                                                              \
     ;                                                                                              \
@@ -83,8 +90,10 @@ protected:                                                                      
     return &map;                                                                                   \
     }
 
+#define MESSAGE_MAP_RANGE_ROW(message, code, firstId, lastId, decoder, member)                     \
+    {message, code, firstId, lastId, &MessageDecoders<ThisClass>::decoder<&ThisClass::member>},
 #define MESSAGE_MAP_ROW(message, code, id, decoder, member)                                        \
-    {message, code, id, &MessageDecoders<ThisClass>::decoder<&ThisClass::member>},
+    MESSAGE_MAP_RANGE_ROW(message, code, id, id, decoder, member)
 
 // Window messages, each to the member of the usual name.
 #define ON_WM_PAINT() MESSAGE_MAP_ROW(WM_PAINT, 0, 0, NoArguments, OnPaint)
@@ -111,3 +120,9 @@ protected:                                                                      
 #define ON_BN_CLICKED(id, member) MESSAGE_MAP_ROW(WM_COMMAND, BN_CLICKED, id, NoArguments, member)
 #define ON_EN_KILLFOCUS(id, member)                                                                \
     MESSAGE_MAP_ROW(WM_COMMAND, EN_KILLFOCUS, id, NoArguments, member)
+// One member for a run of ids, firstId to lastId: void member(UINT id) is handed the id of the
+// command, or of the control that sent the notification `code`.
+#define ON_COMMAND_RANGE(firstId, lastId, member)                                                  \
+    MESSAGE_MAP_RANGE_ROW(WM_COMMAND, 0, firstId, lastId, ControlId, member)
+#define ON_CONTROL_RANGE(code, firstId, lastId, member)                                            \
+    MESSAGE_MAP_RANGE_ROW(WM_COMMAND, code, firstId, lastId, ControlId, member)

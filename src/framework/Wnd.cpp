@@ -31,7 +31,7 @@ CWnd::~CWnd()
 const MessageMap* CWnd::GetThisMessageMap()
 {
     using ThisClass = CWnd;
-    static const MessageMapEntry entries[] = {ON_WM_SYSCOLORCHANGE(){0, 0, 0, nullptr}};
+    static const MessageMapEntry entries[] = {ON_WM_SYSCOLORCHANGE(){0, 0, 0, 0, nullptr}};
     static const MessageMap map{nullptr, entries};
     return &map;
 }
@@ -141,8 +141,10 @@ const MessageMapEntry* CWnd::FindEntry(UINT message, WPARAM wParam) const
         {
             if (entry->message != message)
                 continue;
-            if (message != WM_COMMAND ||
-                (entry->code == HIWORD(wParam) && entry->id == LOWORD(wParam)))
+            if (message != WM_COMMAND)
+                return entry;
+            const UINT id = LOWORD(wParam);
+            if (entry->code == HIWORD(wParam) && id >= entry->firstId && id <= entry->lastId)
                 return entry;
         }
     }

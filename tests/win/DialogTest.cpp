@@ -1,5 +1,5 @@
 // The dialog framework in real windows: how a modal dialog ends, message-map dispatch through
-// the class chain, reflection of control colours and the data exchange.
+// the class chain, rows for a run of ids, reflection of control colours and the data exchange.
 #include "ModalDriver.h"
 #include "TestDialog.h"
 
@@ -7,6 +7,9 @@
 #include "framework/WinApp.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 namespace
 {
@@ -172,6 +175,36 @@ TEST(MessageMap, DispatchesThroughTheClassChain)
     EXPECT_EQ(dialog.m_nOwnKillFocus, 1);
     EXPECT_EQ(dialog.m_nKillFocusEdit, 0);
     EXPECT_EQ(dialog.m_nButtonClicks, 1);
+}
+
+// A row for a run of ids hands its one handler the id of the control that spoke; an id just
+// outside the run, or another notification from a control inside it, does not reach it.
+TEST(MessageMap, RangeRowsHandTheirHandlerTheId)
+{
+    TestDialog dialog;
+    RunModal(dialog, [&] {
+        // The focus walks the edit boxes: the first has a row of its own, the next two are the
+        // run, the last is past it. Each box also sends EN_SETFOCUS and EN_CHANGE.
+        for (int id :
+             {IDC_EDIT_CLIENTEDGE, IDC_EDIT_STATICEDGE, IDC_EDIT_MODAL_STATIC, IDC_EDIT_PLAIN})
+        {
+            ::SetFocus(Item(dialog, id));
+            ::SetWindowTextA(Item(dialog, id), "typed");
+        }
+        ::SetFocus(Item(dialog, IDC_BUTTON));
+        for (int id : {IDC_ROW_BUTTON2, IDC_ROW_BUTTON1, IDC_ROW_BUTTON3, IDC_BUTTON})
+            ::SendMessageA(Item(dialog, id), BM_CLICK, 0, 0);
+        ::SendMessageA(dialog.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_ROW_BUTTON3 + 1, BN_CLICKED), 0);
+        ::SendMessageA(dialog.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_ROW_BUTTON2, BN_DOUBLECLICKED),
+                       reinterpret_cast<LPARAM>(Item(dialog, IDC_ROW_BUTTON2)));
+        dialog.EndDialog(IDOK);
+    });
+    EXPECT_EQ(dialog.m_rowButtons,
+              (std::vector<UINT>{IDC_ROW_BUTTON2, IDC_ROW_BUTTON1, IDC_ROW_BUTTON3}));
+    EXPECT_EQ(dialog.m_nButtonClicks, 1);
+    EXPECT_EQ(dialog.m_killFocusInRange,
+              (std::vector<UINT>{IDC_EDIT_STATICEDGE, IDC_EDIT_MODAL_STATIC}));
+    EXPECT_EQ(dialog.m_nKillFocusEdit, 1);
 }
 
 // A static control whose class answers the reflected control colour with a brush of its choice.

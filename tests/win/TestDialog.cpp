@@ -4,6 +4,8 @@ BEGIN_MESSAGE_MAP(TestDialog, CDialog)
 ON_BN_CLICKED(IDC_BUTTON, OnButton)
 ON_WM_CLOSE()
 ON_EN_KILLFOCUS(IDC_EDIT_CLIENTEDGE, OnKillFocusEdit)
+ON_COMMAND_RANGE(IDC_ROW_BUTTON1, IDC_ROW_BUTTON3, OnRowButton)
+ON_CONTROL_RANGE(EN_KILLFOCUS, IDC_EDIT_MODAL_STATIC, IDC_EDIT_STATICEDGE, OnKillFocusInRange)
 ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
 
@@ -30,6 +32,16 @@ void TestDialog::OnClose()
 void TestDialog::OnKillFocusEdit()
 {
     ++m_nKillFocusEdit;
+}
+
+void TestDialog::OnRowButton(UINT id)
+{
+    m_rowButtons.push_back(id);
+}
+
+void TestDialog::OnKillFocusInRange(UINT id)
+{
+    m_killFocusInRange.push_back(id);
 }
 
 void TestDialog::OnLButtonDown(UINT flags, CPoint point)

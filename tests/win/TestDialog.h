@@ -23,6 +23,8 @@ public:
     int m_nButtonClicks = 0;
     int m_nCloses = 0;
     int m_nKillFocusEdit = 0;
+    std::vector<UINT> m_rowButtons;       // the ids the row's one click handler was handed
+    std::vector<UINT> m_killFocusInRange; // the ids the range's kill-focus handler was handed
     int m_nDialogClicks = 0;
     UINT m_nClickFlags = 0;
     CPoint m_ptClick;
@@ -32,6 +34,8 @@ protected:
     void OnButton();
     void OnClose();
     void OnKillFocusEdit();
+    void OnRowButton(UINT id);
+    void OnKillFocusInRange(UINT id);
     void OnLButtonDown(UINT flags, CPoint point);
 
     DECLARE_MESSAGE_MAP()
