@@ -22,7 +22,7 @@ INT_PTR CDialog::DoModal()
                              DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
-INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM, LPARAM lParam)
+INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     // The dialog object arrives with WM_INITDIALOG and is attached like any other window; from
     // then on its messages reach it through the attachment, and this procedure answers nothing.
@@ -34,14 +34,10 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM, LPARAM lPa
         ::EndDialog(hWnd, -1);
         return FALSE;
     }
-    try
-    {
-        return dialog->OnInitDialog();
-    }
-    catch (...)
-    {
-        return TRUE;
-    }
+    const MessageHandler initDialog = [](CWnd& wnd, WPARAM, LPARAM) -> LRESULT {
+        return static_cast<CDialog&>(wnd).OnInitDialog();
+    };
+    return dialog->Dispatch(initDialog, message, wParam, lParam);
 }
 
 BOOL CDialog::UpdateData(BOOL saveAndValidate)

@@ -86,20 +86,7 @@ LRESULT CALLBACK CWnd::AttachedWindowProc(HWND hWnd, UINT message, WPARAM wParam
         wnd->Detach();
         return ::CallWindowProcA(super, hWnd, message, wParam, lParam);
     }
-    // Nothing thrown by a handler crosses into the system's code; the message then counts as
-    // unanswered.
-    const MSG outer = wnd->m_current;
-    wnd->m_current = MSG{hWnd, message, wParam, lParam, 0, {}};
-    LRESULT result = 0;
-    try
-    {
-        result = wnd->WindowProc(message, wParam, lParam);
-    }
-    catch (...)
-    {
-    }
-    wnd->m_current = outer;
-    return result;
+    return wnd->WindowProc(message, wParam, lParam);
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -112,7 +99,7 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         {
             if (const MessageMapEntry* entry = child->FindEntry(WM_CTLCOLOR_REFLECT, 0))
             {
-                const LRESULT brush = child->Dispatch(*entry, WM_CTLCOLOR_REFLECT, wParam,
+                const LRESULT brush = child->Dispatch(entry->handler, WM_CTLCOLOR_REFLECT, wParam,
                                                       message - WM_CTLCOLORMSGBOX);
                 if (brush)
                     return brush;
@@ -120,15 +107,23 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         }
     }
     if (const MessageMapEntry* entry = FindEntry(message, wParam))
-        return entry->handler(*this, wParam, lParam);
-    return Default();
+        return Dispatch(entry->handler, message, wParam, lParam);
+    return ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
 }
 
-LRESULT CWnd::Dispatch(const MessageMapEntry& entry, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CWnd::Dispatch(MessageHandler handler, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // A handler may send messages to its own window; each keeps the one it handles.
     const MSG outer = m_current;
     m_current = MSG{m_hWnd, message, wParam, lParam, 0, {}};
-    const LRESULT result = entry.handler(*this, wParam, lParam);
+    LRESULT result = 0;
+    try
+    {
+        result = handler(*this, wParam, lParam);
+    }
+    catch (...)
+    {
+    }
     m_current = outer;
     return result;
 }

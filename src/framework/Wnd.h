@@ -70,8 +70,10 @@ protected:
     static const MessageMap* GetThisMessageMap();
     virtual const MessageMap* GetMessageMap() const;
 
-    // Every message of an attached window, before the window's original procedure sees it.
-    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Runs a handler for the message, which Default hands on while the handler runs. Every
+    // handler is called here, and nothing it throws crosses into the system's code: the message
+    // then counts as unanswered (0).
+    LRESULT Dispatch(MessageHandler handler, UINT message, WPARAM wParam, LPARAM lParam);
     // The original procedure's handling of the message being handled now.
     LRESULT Default();
 
@@ -98,10 +100,12 @@ protected:
 private:
     static LRESULT CALLBACK AttachedWindowProc(HWND hWnd, UINT message, WPARAM wParam,
                                                LPARAM lParam);
+    // Every message of an attached window: the row of the class's map that answers it, or the
+    // window's original procedure.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // Gives the window its original procedure back and forgets the attachment.
     void Detach();
     const MessageMapEntry* FindEntry(UINT message, WPARAM wParam) const;
-    LRESULT Dispatch(const MessageMapEntry& entry, UINT message, WPARAM wParam, LPARAM lParam);
 
     MSG m_current{};              // the message being handled, for Default
     WNDPROC m_pfnSuper = nullptr; // the window's procedure before it was attached

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -175,6 +176,74 @@ TEST(MessageMap, DispatchesThroughTheClassChain)
     EXPECT_EQ(dialog.m_nOwnKillFocus, 1);
     EXPECT_EQ(dialog.m_nKillFocusEdit, 0);
     EXPECT_EQ(dialog.m_nButtonClicks, 1);
+}
+
+// Handlers that send their own window messages, one of whose handlers throws.
+class NestingDialog : public TestDialog
+{
+public:
+    int m_nDragIconQueries = 0;
+    int m_nThrows = 0;
+
+protected:
+    void OnSysCommand(UINT id, LPARAM lParam)
+    {
+        SendMessage(WM_QUERYDRAGICON);
+        SendMessage(WM_COMMAND, IDC_BUTTON);
+        // Hands on the system command, not the last message the window handled.
+        TestDialog::OnSysCommand(id, lParam);
+    }
+    HCURSOR OnQueryDragIcon()
+    {
+        ++m_nDragIconQueries;
+        return nullptr;
+    }
+    void OnButtonThrows()
+    {
+        ++m_nThrows;
+        throw std::runtime_error("a handler failed");
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(NestingDialog, TestDialog)
+ON_WM_SYSCOMMAND()
+ON_WM_QUERYDRAGICON()
+ON_BN_CLICKED(IDC_BUTTON, OnButtonThrows)
+END_MESSAGE_MAP()
+
+TEST(MessageMap, NestedHandlersKeepTheirOwnMessageAndWhatTheyThrowStaysInside)
+{
+    NestingDialog dialog;
+    const INT_PTR result =
+        RunModal(dialog, [&] { ::PostMessageA(dialog.m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0); });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(dialog.m_nDragIconQueries, 1);
+    EXPECT_EQ(dialog.m_nThrows, 1);
+    EXPECT_EQ(dialog.m_nCloses, 1);
+}
+
+// A dialog whose initialisation throws still opens and ends as usual.
+class ThrowsAtInit : public TestDialog
+{
+protected:
+    BOOL OnInitDialog() override
+    {
+        TestDialog::OnInitDialog();
+        throw std::runtime_error("initialisation failed");
+    }
+};
+
+TEST(Dialog, AnInitialisationThatThrowsStaysInside)
+{
+    ThrowsAtInit dialog;
+    bool shown = false;
+    const INT_PTR result = RunModal(dialog, [&] {
+        shown = ::IsWindow(dialog.m_hWnd) != FALSE;
+        dialog.EndDialog(IDOK);
+    });
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(result, IDOK);
 }
 
 // A row for a run of ids hands its one handler the id of the control that spoke; an id just
