@@ -4,7 +4,11 @@
 
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control)
 {
-    if (!control.m_hWnd)
+    // A plain control object only holds the handle, taken at every exchange so that a dialog
+    // shown again hands it the new window; the window keeps the system's procedure.
+    if (!control.HasMessageMapOfItsOwn())
+        control.m_hWnd = ::GetDlgItem(pDX->m_pDlgWnd->m_hWnd, id);
+    else if (!control.m_hWnd)
         control.SubclassDlgItem(static_cast<UINT>(id), pDX->m_pDlgWnd);
 }
 

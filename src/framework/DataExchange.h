@@ -11,7 +11,9 @@ struct CDataExchange
     CWnd* m_pDlgWnd;
 };
 
-// Attaches the member control to the dialog's control `id`, once: later exchanges leave it be.
+// Attaches the member control to the dialog's control `id`. An object whose class has a message
+// map of its own is attached by subclassing, once: later exchanges leave it be. A plain CEdit,
+// CButton or CStatic only takes the control's handle, and the window keeps its own procedure.
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control);
 
 // The check state of button `id` (0 off, 1 on, 2 indeterminate) to or from `value`. A value

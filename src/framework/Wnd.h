@@ -1,6 +1,7 @@
-// CWnd: a window object around an HWND. The object owns nothing; a window of the program's own
-// classes is attached by subclassing, so its messages reach the class's message map first and
-// whatever the map does not handle goes on to the window's original procedure.
+// CWnd: a window object around an HWND. The object owns nothing. An object whose class has a
+// message map of its own is attached to its window by subclassing, so the window's messages
+// reach that map first and whatever the map does not handle goes on to the window's original
+// procedure; any other object just holds the handle.
 #pragma once
 
 #include "framework/Gdi.h"
@@ -27,8 +28,11 @@ public:
     // Attaches the object to the dialog's control `id` by subclassing it; FALSE when the dialog
     // has no such control or the object is attached already.
     BOOL SubclassDlgItem(UINT id, CWnd* parent);
-    // The window object attached to this window, if any.
+    // The window object attached to this window by subclassing, if any.
     static CWnd* FromAttached(HWND hWnd);
+    // Whether the class declares a message map of its own, and so needs its window's messages;
+    // a plain edit box, button or static text does not.
+    bool HasMessageMapOfItsOwn() const { return GetMessageMap() != CWnd::GetThisMessageMap(); }
 
     void SetWindowText(const char* text);
     void GetWindowText(CString& text) const;

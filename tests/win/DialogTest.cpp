@@ -3,6 +3,7 @@
 #include "ModalDriver.h"
 #include "TestDialog.h"
 
+#include "controls/HotEdit.h"
 #include "framework/Controls.h"
 #include "framework/WinApp.h"
 
@@ -346,7 +347,7 @@ TEST(DataExchange, CheckBoxToAndFromTheMember)
         {-1, BST_UNCHECKED, 0}, {3, BST_UNCHECKED, 0}, {1000, BST_UNCHECKED, 0},
     };
     TestDialog dialog;
-    CEdit edit;
+    CHotEdit edit;
     dialog.m_controls = {{IDC_EDIT_PLAIN, &edit}};
     RunModal(dialog, [&] {
         HWND box = Item(dialog, IDC_CHECK3);
@@ -369,5 +370,72 @@ TEST(DataExchange, CheckBoxToAndFromTheMember)
         dialog.EndDialog(IDOK);
     });
     EXPECT_EQ(edit.m_hWnd, nullptr);
+}
+
+std::string WindowTextOf(HWND window)
+{
+    char text[64] = {};
+    ::GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+// A plain edit box, button or static text only takes its window's handle, and the window keeps
+// the system's procedure (that of a like control no object touches); a control whose class has a
+// map of its own takes the window's messages, attached once however many exchanges run. A dialog
+// shown again hands the plain objects its new windows.
+TEST(DataExchange, SubclassesOnlyAControlWithAMapOfItsOwn)
+{
+    CEdit edit;
+    CButton button;
+    CStatic label;
+    const struct
+    {
+        CWnd* control;
+        int id;
+        int untouched;
+    } plain[] = {
+        {&edit, IDC_EDIT_PLAIN, IDC_EDIT_MODALFRAME},
+        {&button, IDC_ROW_BUTTON1, IDC_ROW_BUTTON2},
+        {&label, IDC_LABEL, IDC_LABEL_LINK},
+    };
+    CHotEdit hot;
+    TestDialog dialog;
+    for (const auto& c : plain)
+        dialog.m_controls.push_back({c.id, c.control});
+    dialog.m_controls.push_back({IDC_EDIT_CLIENTEDGE, &hot});
+    for (int shown = 1; shown <= 2; ++shown)
+    {
+        RunModal(dialog, [&] {
+            for (const auto& c : plain)
+            {
+                const HWND window = Item(dialog, c.id);
+                EXPECT_EQ(c.control->m_hWnd, window) << c.id << " shown " << shown;
+                EXPECT_EQ(::GetWindowLongPtrA(window, GWLP_WNDPROC),
+                          ::GetWindowLongPtrA(Item(dialog, c.untouched), GWLP_WNDPROC))
+                    << c.id;
+                EXPECT_EQ(CWnd::FromAttached(window), nullptr) << c.id;
+                // The object still reads and writes its window's text.
+                c.control->SetWindowText("written");
+                EXPECT_EQ(WindowTextOf(window), "written") << c.id;
+                ::SetWindowTextA(window, "read");
+                CString text;
+                c.control->GetWindowText(text);
+                EXPECT_EQ(text.str(), "read") << c.id;
+            }
+            const LONG_PTR system =
+                ::GetWindowLongPtrA(Item(dialog, IDC_EDIT_MODALFRAME), GWLP_WNDPROC);
+            const LONG_PTR ours = ::GetWindowLongPtrA(hot.m_hWnd, GWLP_WNDPROC);
+            EXPECT_NE(ours, system);
+            EXPECT_EQ(CWnd::FromAttached(Item(dialog, IDC_EDIT_CLIENTEDGE)), &hot);
+            dialog.UpdateData(FALSE);
+            dialog.UpdateData(TRUE);
+            EXPECT_EQ(::GetWindowLongPtrA(hot.m_hWnd, GWLP_WNDPROC), ours);
+            // Attached twice, the procedure would hand every message on to itself.
+            hot.SetWindowText("hot");
+            EXPECT_EQ(WindowTextOf(hot.m_hWnd), "hot");
+            dialog.EndDialog(IDOK);
+        });
+        EXPECT_EQ(hot.m_hWnd, nullptr);
+    }
 }
 } // namespace
