@@ -1,11 +1,41 @@
 #include "ModalDriver.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 
 namespace
 {
 CDialog* g_dialog = nullptr;
 std::function<void()> g_steps;
+int g_depth = 0; // the RunModal calls running now, one inside the other
+
+// The steps waiting for a dialog to open, and the timer that looks for it.
+struct WaitingSteps
+{
+    std::string caption;
+    std::function<void(HWND)> steps;
+    UINT_PTR timer = 0; // 0 when no steps wait
+    int depth = 0;      // the RunModal whose steps asked for them
+};
+WaitingSteps g_waiting;
+
+void StopWaiting()
+{
+    ::KillTimer(nullptr, g_waiting.timer);
+    g_waiting = WaitingSteps{};
+}
+
+void CALLBACK LookForWaitingDialog(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND dialog = ThreadWindow(g_waiting.caption.c_str());
+    if (!dialog)
+        return;
+    // The steps may wait for a dialog of their own.
+    const std::function<void(HWND)> steps = std::move(g_waiting.steps);
+    StopWaiting();
+    steps(dialog);
+}
 
 HWND DialogWindow()
 {
@@ -40,10 +70,17 @@ INT_PTR RunModal(CDialog& dialog, std::function<void()> steps)
     g_dialog = &dialog;
     g_steps = std::move(steps);
     const UINT_PTR timer = ::SetTimer(nullptr, 0, 0, RunSteps);
+    const int depth = ++g_depth;
     const INT_PTR result = dialog.DoModal();
+    --g_depth;
     ::KillTimer(nullptr, timer);
     g_dialog = outer;
     g_steps = nullptr;
+    if (g_waiting.timer && g_waiting.depth == depth)
+    {
+        ADD_FAILURE() << "the dialog \"" << g_waiting.caption << "\" never opened";
+        StopWaiting();
+    }
     return result;
 }
 
@@ -118,16 +155,17 @@ HWND ThreadWindow(const char* caption)
 
 void WhenDialogOpens(const char* caption, std::function<void(HWND)> steps)
 {
-    static const char* s_caption;
-    static std::function<void(HWND)> s_steps;
-    s_caption = caption;
-    s_steps = std::move(steps);
-    ::SetTimer(nullptr, 0, 0, [](HWND, UINT, UINT_PTR timer, DWORD) {
-        if (HWND dialog = ThreadWindow(s_caption))
-        {
-            ::KillTimer(nullptr, timer);
-            const auto steps = std::move(s_steps);
-            steps(dialog);
-        }
-    });
+    if (g_depth == 0)
+    {
+        ADD_FAILURE() << "WhenDialogOpens(\"" << caption << "\") outside the steps of RunModal";
+        return;
+    }
+    if (g_waiting.timer)
+    {
+        ADD_FAILURE() << "WhenDialogOpens(\"" << caption << "\") while the steps for \""
+                      << g_waiting.caption << "\" still wait";
+        return;
+    }
+    g_waiting = WaitingSteps{caption, std::move(steps), 0, g_depth};
+    g_waiting.timer = ::SetTimer(nullptr, 0, 0, LookForWaitingDialog);
 }

@@ -20,7 +20,9 @@ bool PumpUntil(const std::function<bool()>& done);
 HWND ThreadWindow(const char* caption);
 
 // Runs `steps` on the window with the caption once a modal loop started after this call shows it
-// (a nested dialog, a message box); the steps end it.
+// (a nested dialog, a message box); the steps end it. Called from the steps of RunModal: when
+// that RunModal returns with the window never shown, the test fails and the steps are dropped.
+// A second call while steps still wait fails the test and leaves the first steps waiting.
 void WhenDialogOpens(const char* caption, std::function<void(HWND)> steps);
 
 // Dispatches the messages already waiting.

@@ -1,5 +1,6 @@
 // The dialog framework in real windows: how a modal dialog ends, message-map dispatch through
-// the class chain, rows for a run of ids, reflection of control colours and the data exchange.
+// the class chain, rows for a run of ids, reflection of control colours, the data exchange, and
+// the driver that runs the steps of a test inside a dialog's loop.
 #include "ModalDriver.h"
 #include "TestDialog.h"
 
@@ -7,6 +8,7 @@
 #include "framework/Controls.h"
 #include "framework/WinApp.h"
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -437,5 +439,50 @@ TEST(DataExchange, SubclassesOnlyAControlWithAMapOfItsOwn)
         });
         EXPECT_EQ(hot.m_hWnd, nullptr);
     }
+}
+
+void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {}
+
+// Steps that wait for a dialog which never opens fail the test when their RunModal ends, and
+// are dropped with their timer: a window of that caption shown later is left alone.
+TEST(ModalDriver, StepsForADialogThatNeverOpensFailAndGo)
+{
+    bool ran = false;
+    TestDialog first;
+    EXPECT_NONFATAL_FAILURE(RunModal(first,
+                                     [&] {
+                                         WhenDialogOpens("Shown later", [&](HWND) { ran = true; });
+                                         first.EndDialog(IDOK);
+                                     }),
+                            "\"Shown later\" never opened");
+    TestDialog later;
+    RunModal(later, [&] {
+        ::SetWindowTextA(later.m_hWnd, "Shown later");
+        // A tick wakes the pump while it waits out the fifth of a second.
+        const DWORD start = ::GetTickCount();
+        const UINT_PTR tick = ::SetTimer(nullptr, 0, 20, Tick);
+        PumpUntil([&] { return ran || ::GetTickCount() - start >= 200; });
+        ::KillTimer(nullptr, tick);
+        later.EndDialog(IDOK);
+    });
+    EXPECT_FALSE(ran);
+}
+
+// A second wait while the first still waits fails the test; the first steps still run.
+TEST(ModalDriver, ASecondWaitFailsAndKeepsTheFirst)
+{
+    TestDialog dialog;
+    std::string ran;
+    RunModal(dialog, [&] {
+        WhenDialogOpens("Question", [&](HWND box) {
+            ran += "first";
+            ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+        });
+        EXPECT_NONFATAL_FAILURE(WhenDialogOpens("Question", [&](HWND) { ran += "second"; }),
+                                "\"Question\" still wait");
+        ::MessageBoxA(dialog.m_hWnd, "Go on?", "Question", MB_OK);
+        dialog.EndDialog(IDOK);
+    });
+    EXPECT_EQ(ran, "first");
 }
 } // namespace
