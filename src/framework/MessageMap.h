@@ -108,6 +108,9 @@ protected:                                                                      
 #define ON_WM_TIMER() MESSAGE_MAP_ROW(WM_TIMER, 0, 0, TimerId, OnTimer)
 #define ON_WM_SETCURSOR() MESSAGE_MAP_ROW(WM_SETCURSOR, 0, 0, SetCursor, OnSetCursor)
 #define ON_WM_SYSCOMMAND() MESSAGE_MAP_ROW(WM_SYSCOMMAND, 0, 0, SysCommand, OnSysCommand)
+// The part of a WM_SYSCOMMAND id that names the command: the system keeps the low four bits for
+// itself, so a command of the program's own is compared after this mask.
+constexpr UINT kSysCommandMask = 0xFFF0;
 #define ON_WM_QUERYDRAGICON()                                                                      \
     MESSAGE_MAP_ROW(WM_QUERYDRAGICON, 0, 0, QueryDragIcon, OnQueryDragIcon)
 
