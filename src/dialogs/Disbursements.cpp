@@ -1,9 +1,19 @@
 #include "dialogs/Disbursements.h"
 
-#include "core/EscrowAnalysis.h"
+#include "core/Schedules.h"
+#include "core/WorkingFolder.h"
 #include "dialogs/SaveFailedDlg.h"
 #include "fields/EditBoxText.h"
 #include "res/resource.h"
+
+namespace
+{
+// The month boxes, January first; their identifiers are not in calendar order.
+constexpr int kMonthBoxes[kMonths] = {
+    IDC_JANUARY, IDC_FEBRUARY, IDC_MARCH,     IDC_APRIL,   IDC_MAY,      IDC_JUNE,
+    IDC_JULY,    IDC_AUGUST,   IDC_SEPTEMBER, IDC_OCTOBER, IDC_NOVEMBER, IDC_DECEMBER,
+};
+} // namespace
 
 BEGIN_MESSAGE_MAP(CDisbursements, CDialog)
 ON_BN_CLICKED(IDC_SCHEDULE_RESET, OnReset)
@@ -17,36 +27,16 @@ CDisbursements::CDisbursements(CWnd* parent, int item)
 void CDisbursements::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, IDC_SEPTEMBER, m_editSeptember);
-    DDX_Control(pDX, IDC_AUGUST, m_editAugust);
-    DDX_Control(pDX, IDC_JULY, m_editJuly);
-    DDX_Control(pDX, IDC_JUNE, m_editJune);
-    DDX_Control(pDX, IDC_MAY, m_editMay);
-    DDX_Control(pDX, IDC_APRIL, m_editApril);
-    DDX_Control(pDX, IDC_MARCH, m_editMarch);
-    DDX_Control(pDX, IDC_FEBRUARY, m_editFebruary);
-    DDX_Control(pDX, IDC_DECEMBER, m_editDecember);
-    DDX_Control(pDX, IDC_NOVEMBER, m_editNovember);
-    DDX_Control(pDX, IDC_OCTOBER, m_editOctober);
-    DDX_Control(pDX, IDC_JANUARY, m_editJanuary);
-}
-
-CHotEdit* CDisbursements::Month(int index)
-{
-    CHotEdit* const months[kMonths] = {
-        &m_editJanuary,   &m_editFebruary, &m_editMarch,    &m_editApril,
-        &m_editMay,       &m_editJune,     &m_editJuly,     &m_editAugust,
-        &m_editSeptember, &m_editOctober,  &m_editNovember, &m_editDecember,
-    };
-    return months[index];
+    for (int index = 0; index < kMonths; ++index)
+        DDX_Control(pDX, kMonthBoxes[index], m_months[index]);
 }
 
 BOOL CDisbursements::OnInitDialog()
 {
     CDialog::OnInitDialog();
     // No month takes more than a stored line keeps, so no month runs into the next.
-    for (int index = 0; index < kMonths; ++index)
-        Month(index)->SendMessage(EM_LIMITTEXT, kLineWriteLimit);
+    for (CHotEdit& month : m_months)
+        month.SendMessage(EM_LIMITTEXT, kLineWriteLimit);
 
     if (FileExists(ScheduleFilePath(WorkingFolder(), m_nItem)))
         LoadSchedule();
@@ -57,16 +47,16 @@ BOOL CDisbursements::OnInitDialog()
 
 void CDisbursements::ClearSchedule()
 {
-    for (int index = 0; index < kMonths; ++index)
-        Month(index)->SetWindowText("");
+    for (CHotEdit& month : m_months)
+        month.SetWindowText("");
 }
 
 void CDisbursements::LoadSchedule()
 {
     {
         LineReader in(ScheduleFilePath(WorkingFolder(), m_nItem));
-        for (int index = 0; index < kMonths; ++index)
-            ReadEditBoxText(*Month(index), in);
+        for (CHotEdit& month : m_months)
+            ReadEditBoxText(month, in);
     }
     UpdateData(FALSE);
 }
@@ -75,8 +65,8 @@ SaveFailure CDisbursements::SaveSchedule()
 {
     UpdateData(TRUE);
     LineWriter out;
-    for (int index = 0; index < kMonths; ++index)
-        WriteEditBoxText(*Month(index), out);
+    for (const CHotEdit& month : m_months)
+        WriteEditBoxText(month, out);
     return SaveFileSafely(ScheduleFilePath(WorkingFolder(), m_nItem), out.Bytes());
 }
 
@@ -86,8 +76,8 @@ void CDisbursements::OnOK()
     const SaveFailure failure = SaveSchedule();
     if (failure != SaveFailure::None)
     {
-        const FilePath file = ScheduleFilePath(WorkingFolder(), m_nItem).value_or(FilePath());
-        ShowSaveFailure(m_hWnd, file, SaveFailureReason(failure));
+        ShowSaveFailure(m_hWnd, SaveFailureMessage(ScheduleFilePath(WorkingFolder(), m_nItem),
+                                                   ScheduleFileName(m_nItem), failure));
         return;
     }
     CDialog::OnOK();

@@ -5,8 +5,11 @@
 #pragma once
 
 #include "controls/HotEdit.h"
+#include "core/MonthAmounts.h"
 #include "core/SafeSave.h"
 #include "framework/Dialog.h"
+
+#include <array>
 
 class CDisbursements : public CDialog
 {
@@ -31,20 +34,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // The month edits in calendar order, January first.
-    CHotEdit* Month(int index);
-
     int m_nItem;
-    CHotEdit m_editSeptember;
-    CHotEdit m_editAugust;
-    CHotEdit m_editJuly;
-    CHotEdit m_editJune;
-    CHotEdit m_editMay;
-    CHotEdit m_editApril;
-    CHotEdit m_editMarch;
-    CHotEdit m_editFebruary;
-    CHotEdit m_editDecember;
-    CHotEdit m_editNovember;
-    CHotEdit m_editOctober;
-    CHotEdit m_editJanuary;
+    std::array<CHotEdit, kMonths> m_months; // January first
 };

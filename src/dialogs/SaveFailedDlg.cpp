@@ -33,14 +33,7 @@ void CSaveFailedDlg::OnCloseWithoutSaving()
     EndDialog(IDC_CLOSE_WITHOUT_SAVING);
 }
 
-std::wstring SaveFailureMessage(const FilePath& file, const std::string& reason)
+void ShowSaveFailure(HWND owner, const std::wstring& message)
 {
-    return L"The figures could not be saved in\n" + ShownPath(file).wstring() + L"\nbecause " +
-           std::wstring(reason.begin(), reason.end()) + L".";
-}
-
-void ShowSaveFailure(HWND owner, const FilePath& file, const std::string& reason)
-{
-    ::MessageBoxW(owner, SaveFailureMessage(file, reason).c_str(), L"Tallyvane",
-                  MB_OK | MB_ICONWARNING);
+    ::MessageBoxW(owner, message.c_str(), L"Tallyvane", MB_OK | MB_ICONWARNING);
 }

@@ -2,7 +2,6 @@
 // "Close without saving" closes all the same; Escape and the close box go back to the form.
 #pragma once
 
-#include "core/WorkingFolder.h"
 #include "framework/Dialog.h"
 
 #include <string>
@@ -23,8 +22,5 @@ private:
     std::wstring m_strMessage;
 };
 
-// The message of a failed save: which file, as the user knows its path, and why.
-std::wstring SaveFailureMessage(const FilePath& file, const std::string& reason);
-
-// Tells the user that the file was not saved, and why, in a message box over `owner`.
-void ShowSaveFailure(HWND owner, const FilePath& file, const std::string& reason);
+// Tells the user that a file was not saved, and why, in a message box over `owner`.
+void ShowSaveFailure(HWND owner, const std::wstring& message);

@@ -1,7 +1,8 @@
 // CTallyvaneDlg: the escrow adjustment form, the program's main window. It holds every input of
 // the escrow analysis, shows its two results, opens each item's disbursement schedule from the
 // item's button, keeps its inputs in the form file "main.txt" of the working folder and clears
-// the working folder on Reset.
+// the working folder on Reset. Every event that changes a figure ends in one analysis, which
+// reads each schedule file once.
 #pragma once
 
 #include "controls/HotEdit.h"
@@ -10,6 +11,8 @@
 #include "core/SafeSave.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
+
+#include <array>
 
 class CTallyvaneDlg : public CDialog
 {
@@ -30,34 +33,24 @@ protected:
     void ClearForm();
     // Writes the form file from the boxes and the "two months" state.
     SaveFailure SaveForm();
-    // Fills the boxes and the "two months" state from the form file, then rebuilds the item
-    // buttons' captions (which runs the analysis).
+    // Fills the boxes and the "two months" state from the form file, then shows every item's
+    // total on its button and the figures of one analysis.
     void LoadForm();
     // Runs the schedule dialog of escrow item 1 to 8.
     void EditSchedule(int item);
 
-    // The analysis: monthly payment and result from the boxes and the schedule files.
+    // The analysis: reads the schedule files and shows the monthly payment and the result.
     void Recalculate();
-    // The monthly escrow payment from the schedule files, also written into its box.
-    double ComputeMonthlyPayment();
-    // The item's annual total as money text, read from its schedule file; runs Recalculate.
-    CString LoadItemTotal(int item);
 
     void OnSysCommand(UINT id, LPARAM lParam);
     void OnPaint();
     HCURSOR OnQueryDragIcon();
-    void OnButtonItem1();
-    void OnButtonItem2();
-    void OnButtonItem3();
-    void OnButtonItem4();
-    void OnButtonItem5();
-    void OnButtonItem6();
-    void OnButtonItem7();
-    void OnButtonItem8();
+    // An item's schedule button: the schedule dialog, then the item's new total and the figures.
+    void OnItemButton(UINT id);
     // The "two months" box clicked: switching it on sets the cushion to two monthly payments.
     void OnTwoMonths();
-    // An input box lost the focus.
-    void OnKillFocusInput();
+    // A box lost the focus; leaving one the analysis reads runs it.
+    void OnKillFocusInput(UINT id);
     void OnClose();
     // Deletes the working folder's text files (the form file and every schedule), then clears.
     void OnReset();
@@ -65,48 +58,32 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // The item's button after its schedule dialog or a load: caption from the schedule file.
-    void RefreshItem(int item);
-    // The texts of the boxes the analysis reads.
-    EscrowInputs ReadInputs();
-    CHotEdit& ReserveMonthsBox(int item);
-    CHotEdit& MonthlyDepositBox(int item);
-    CButton& ItemButton(int item);
+    // The controls of one escrow item's line.
+    struct ItemControls
+    {
+        CHotEdit months;
+        CHotEdit deposit;
+        CButton button;
+    };
 
-    CEdit m_editMonthlyPayment;
+    // The texts of the boxes the analysis reads.
+    EscrowInputs ReadInputs() const;
+    // Shows the figures of the inputs against the combined schedule.
+    void ShowFigures(const MonthAmounts& combined, const EscrowInputs& inputs);
+    // The item's annual total on its button.
+    void ShowItemTotal(int item, const MonthAmounts& schedule);
+
+    std::array<ItemControls, kEscrowItems> m_items; // item 1 first
+    CHotEdit m_editFirstPaymentMonth;
     CHotEdit m_editFirstPaymentYear;
     CHotEdit m_editCushion;
-    CHotEdit m_editFirstPaymentMonth;
+    CEdit m_editMonthlyPayment;
     CEdit m_editAdjustment;
-    CHotEdit m_editPerMonth8;
-    CHotEdit m_editPerMonth7;
-    CHotEdit m_editPerMonth6;
-    CHotEdit m_editPerMonth5;
-    CHotEdit m_editPerMonth4;
-    CHotEdit m_editPerMonth3;
-    CHotEdit m_editPerMonth2;
-    CHotEdit m_editPerMonth1;
-    CHotEdit m_editMonths8;
-    CHotEdit m_editMonths7;
-    CHotEdit m_editMonths6;
-    CHotEdit m_editMonths4;
-    CHotEdit m_editMonths5;
-    CHotEdit m_editMonths3;
-    CHotEdit m_editMonths2;
-    CHotEdit m_editMonths1;
-    CButton m_btnItem8;
-    CButton m_btnItem6;
-    CButton m_btnItem7;
-    CButton m_btnItem5;
-    CButton m_btnItem4;
-    CButton m_btnItem3;
-    CButton m_btnItem2;
-    CButton m_btnItem1;
-    CLabel m_labelAdjustment;
-    CLabel m_labelCushion;
-    CLabel m_labelFirstPayment;
-    CLabel m_labelSchedule;
     CLabel m_labelReserves;
+    CLabel m_labelSchedule;
+    CLabel m_labelFirstPayment;
+    CLabel m_labelCushion;
+    CLabel m_labelAdjustment;
     int m_bTwoMonths;
     HICON m_hIcon;
 };
