@@ -93,8 +93,3 @@ bool FileExists(const std::optional<FilePath>& file)
     std::error_code error;
     return file && std::filesystem::is_regular_file(*file, error);
 }
-
-std::string ScheduleFileName(int item)
-{
-    return "part" + std::to_string(item) + ".txt";
-}

@@ -1,6 +1,6 @@
 #include "dialogs/Disbursements.h"
 
-#include "core/EscrowAnalysis.h"
+#include "core/Schedules.h"
 #include "dialogs/SaveFailedDlg.h"
 #include "fields/EditBoxText.h"
 #include "res/resource.h"

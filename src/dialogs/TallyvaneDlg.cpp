@@ -1,6 +1,7 @@
 #include "dialogs/TallyvaneDlg.h"
 
 #include "core/NumberFormat.h"
+#include "core/Schedules.h"
 #include "core/WorkingFolder.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/Disbursements.h"
@@ -291,14 +292,15 @@ EscrowInputs CTallyvaneDlg::ReadInputs()
 void CTallyvaneDlg::Recalculate()
 {
     UpdateData(TRUE);
-    const EscrowFigures figures = AnalyzeEscrow(WorkingFolder(), ReadInputs());
+    const EscrowFigures figures =
+        AnalyzeEscrow(CombinedSchedule(ReadItemSchedules(WorkingFolder())), ReadInputs());
     m_editMonthlyPayment.SetWindowText(TwoDecimalText(figures.monthlyPayment).c_str());
     m_editAdjustment.SetWindowText(ResultText(figures).c_str());
 }
 
 double CTallyvaneDlg::ComputeMonthlyPayment()
 {
-    const double payment = MonthlyPayment(CombinedSchedule(WorkingFolder()));
+    const double payment = MonthlyPayment(CombinedSchedule(ReadItemSchedules(WorkingFolder())));
     m_editMonthlyPayment.SetWindowText(TwoDecimalText(payment).c_str());
     UpdateData(FALSE);
     return payment;
@@ -306,7 +308,8 @@ double CTallyvaneDlg::ComputeMonthlyPayment()
 
 CString CTallyvaneDlg::LoadItemTotal(int item)
 {
-    const std::string total = ItemTotalText(ScheduleFilePath(WorkingFolder(), item));
+    const std::string total =
+        ItemTotalText(ReadScheduleAmounts(ScheduleFilePath(WorkingFolder(), item)));
     Recalculate();
     return CString(total);
 }
