@@ -18,20 +18,6 @@ FilePath TemporarySavePath(const FilePath& target)
     return temporary;
 }
 
-void RemoveStrayTemporaryFiles(const std::optional<FilePath>& folder)
-{
-    if (!folder)
-        return;
-    std::error_code error;
-    for (std::filesystem::directory_iterator entry(*folder, error), end; !error && entry != end;
-         entry.increment(error))
-    {
-        std::error_code ignored;
-        if (entry->path().extension() == ".tmp" && entry->is_regular_file(ignored))
-            std::filesystem::remove(entry->path(), ignored);
-    }
-}
-
 std::string SaveFailureReason(SaveFailure failure)
 {
     switch (failure)

@@ -33,10 +33,6 @@ std::string SaveFailureReason(SaveFailure failure);
 // The temporary file a save of the target writes first.
 FilePath TemporarySavePath(const FilePath& target);
 
-// Removes the temporary files that saves cut short (the program killed, the power lost) left in
-// the folder.
-void RemoveStrayTemporaryFiles(const std::optional<FilePath>& folder);
-
 #ifdef _WIN32
 // The file-system calls a save makes, gathered in one place so that a test can make any of them
 // fail the way a full disk, a read-only file or another program would.

@@ -2,6 +2,7 @@
 
 #include "core/NumberFormat.h"
 #include "core/Schedules.h"
+#include "core/WorkingFiles.h"
 #include "core/WorkingFolder.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/Disbursements.h"
