@@ -2,6 +2,7 @@
 // reading and closing the same eight schedule files with the bare system calls, interleaved in
 // one process. Medians and their ratio are printed.
 //   recalculate_bench [ROUNDS]
+#include "core/Schedules.h"
 #include "core/WorkingFolder.h"
 #include "dialogs/TallyvaneDlg.h"
 

@@ -5,6 +5,7 @@
 #include "BuiltFile.h"
 #include "RemoteWindow.h"
 
+#include "core/Schedules.h"
 #include "core/WorkingFolder.h"
 #include "res/resource.h"
 

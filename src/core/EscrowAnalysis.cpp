@@ -1,44 +1,13 @@
 #include "core/EscrowAnalysis.h"
 
 #include "core/NumberFormat.h"
-#include "core/TextLines.h"
+#include "core/Schedules.h"
 
 #include <cmath>
 
-MonthAmounts ReadScheduleAmounts(const std::optional<FilePath>& file)
-{
-    MonthAmounts amounts{};
-    LineReader reader(file);
-    for (double& amount : amounts)
-        amount = ParseMoney(reader.ReadLine());
-    return amounts;
-}
-
-std::optional<FilePath> ScheduleFilePath(const std::optional<FilePath>& folder, int item)
-{
-    if (!folder)
-        return std::nullopt;
-    return *folder / ScheduleFileName(item);
-}
-
-MonthAmounts CombinedSchedule(const std::optional<FilePath>& folder)
-{
-    MonthAmounts combined{};
-    for (int item = 1; item <= kEscrowItems; ++item)
-    {
-        const MonthAmounts amounts = ReadScheduleAmounts(ScheduleFilePath(folder, item));
-        for (int month = 0; month < kMonths; ++month)
-            combined[month] = amounts[month] + combined[month];
-    }
-    return combined;
-}
-
 double MonthlyPayment(const MonthAmounts& combined)
 {
-    double total = 0;
-    for (double amount : combined)
-        total += amount;
-    return total / 12;
+    return AnnualTotal(combined) / kMonths;
 }
 
 int FirstPaymentMonthIndex(const std::string& firstPaymentMonth)
@@ -71,10 +40,9 @@ double ReservesAtClosing(const EscrowInputs& inputs)
     return reserves;
 }
 
-EscrowFigures AnalyzeEscrow(const std::optional<FilePath>& folder, const EscrowInputs& inputs)
+EscrowFigures AnalyzeEscrow(const MonthAmounts& combined, const EscrowInputs& inputs)
 {
     EscrowFigures figures;
-    const MonthAmounts combined = CombinedSchedule(folder);
     figures.monthlyPayment = MonthlyPayment(combined);
     figures.lowPoint = ProjectLowPoint(combined, figures.monthlyPayment,
                                        FirstPaymentMonthIndex(inputs.firstPaymentMonth));
@@ -89,16 +57,6 @@ std::string ResultText(const EscrowFigures& figures)
 {
     return TwoDecimalText(figures.adjustment) + " = $" + TwoDecimalText(figures.initialBalance) +
            " - $" + TwoDecimalText(figures.reserves);
-}
-
-std::string ItemTotalText(const std::optional<FilePath>& scheduleFile)
-{
-    double total = 0;
-    for (double amount : ReadScheduleAmounts(scheduleFile))
-        total += amount;
-    std::string text = "$" + TwoDecimalText(total);
-    FormatMoney(text);
-    return text;
 }
 
 std::string TwoMonthsCushionText(double monthlyPayment)

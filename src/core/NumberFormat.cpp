@@ -12,6 +12,9 @@
 namespace
 {
 
+// How many significant digits of an amount two-decimal text rounds from.
+constexpr std::size_t kSignificantDigits = 17;
+
 void RemoveAll(std::string& text, char c)
 {
     text.erase(std::remove(text.begin(), text.end(), c), text.end());
@@ -91,7 +94,7 @@ public:
         for (auto limb = m_limbs.rbegin() + 1; limb != m_limbs.rend(); ++limb)
         {
             const std::string part = std::to_string(*limb);
-            text.append(9 - part.size(), '0');
+            text.append(kBaseDigits - part.size(), '0');
             text += part;
         }
         return text;
@@ -99,6 +102,7 @@ public:
 
 private:
     static constexpr std::uint32_t kBase = 1000000000;
+    static constexpr std::size_t kBaseDigits = 9;
     std::vector<std::uint32_t> m_limbs;
 };
 
@@ -290,14 +294,14 @@ std::string TwoDecimalText(double amount)
         return amount < 0 ? "-inf" : "inf";
 
     const ExactDecimal exact = ExactDecimalOf(std::fabs(amount));
-    // Seventeen significant digits, rounded half up; a carry may make it eighteen ("99..9" up).
+    // The significant digits, rounded half up; a carry may add one more ("99..9" up).
     std::string significant = exact.digits;
     int scale = -exact.fractionDigits; // value = significant * 10^scale
-    if (significant.size() > 17)
+    if (significant.size() > kSignificantDigits)
     {
-        const bool roundUp = significant[17] >= '5';
-        scale += static_cast<int>(significant.size() - 17);
-        significant.resize(17);
+        const bool roundUp = significant[kSignificantDigits] >= '5';
+        scale += static_cast<int>(significant.size() - kSignificantDigits);
+        significant.resize(kSignificantDigits);
         if (roundUp)
             IncrementDigits(significant);
     }

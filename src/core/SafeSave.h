@@ -6,10 +6,6 @@
 #include <optional>
 #include <string>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 // Why a save did not happen, in the terms the user can act on.
 enum class SaveFailure
 {
@@ -32,32 +28,3 @@ std::string SaveFailureReason(SaveFailure failure);
 
 // The temporary file a save of the target writes first.
 FilePath TemporarySavePath(const FilePath& target);
-
-// Removes the temporary files that saves cut short (the program killed, the power lost) left in
-// the folder.
-void RemoveStrayTemporaryFiles(const std::optional<FilePath>& folder);
-
-#ifdef _WIN32
-// The file-system calls a save makes, gathered in one place so that a test can make any of them
-// fail the way a full disk, a read-only file or another program would.
-struct SaveFileCalls
-{
-    DWORD(WINAPI* getFileAttributes)(LPCWSTR);
-    BOOL(WINAPI* createDirectory)(LPCWSTR, LPSECURITY_ATTRIBUTES);
-    HANDLE(WINAPI* createFile)(LPCWSTR, DWORD, DWORD, LPSECURITY_ATTRIBUTES, DWORD, DWORD, HANDLE);
-    BOOL(WINAPI* writeFile)(HANDLE, LPCVOID, DWORD, LPDWORD, LPOVERLAPPED);
-    BOOL(WINAPI* flushFileBuffers)(HANDLE);
-    BOOL(WINAPI* closeHandle)(HANDLE);
-    BOOL(WINAPI* moveFileEx)(LPCWSTR, LPCWSTR, DWORD);
-    BOOL(WINAPI* deleteFile)(LPCWSTR);
-};
-
-// The system's own calls.
-constexpr SaveFileCalls kSystemSaveFileCalls{
-    ::GetFileAttributesW, ::CreateDirectoryW, ::CreateFileW, ::WriteFile,
-    ::FlushFileBuffers,   ::CloseHandle,      ::MoveFileExW, ::DeleteFileW,
-};
-
-// The calls every save goes through: the system's, unless a test has put others in.
-extern SaveFileCalls g_saveFileCalls;
-#endif

@@ -6,6 +6,16 @@
 #include <windows.h>
 #endif
 
+#ifdef _WIN32
+namespace
+{
+
+// The longest path the wide file functions take, in characters.
+constexpr std::size_t kLongestPath = 32768;
+
+} // namespace
+#endif
+
 std::optional<FilePath> ExecutableFolder()
 {
 #ifdef _WIN32
@@ -19,7 +29,7 @@ std::optional<FilePath> ExecutableFolder()
             return std::nullopt;
         if (length < buffer.size())
             return LongPathReady(FilePath(std::wstring(buffer.data(), length)).parent_path());
-        if (buffer.size() >= 32768)
+        if (buffer.size() >= kLongestPath)
             return std::nullopt;
         buffer.resize(buffer.size() * 2);
     }
@@ -92,9 +102,4 @@ bool FileExists(const std::optional<FilePath>& file)
 {
     std::error_code error;
     return file && std::filesystem::is_regular_file(*file, error);
-}
-
-std::string ScheduleFileName(int item)
-{
-    return "part" + std::to_string(item) + ".txt";
 }

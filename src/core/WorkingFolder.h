@@ -29,6 +29,3 @@ std::optional<FilePath> WorkingFilePath(const std::string& name);
 
 // Whether the file exists; false when there is no path.
 bool FileExists(const std::optional<FilePath>& file);
-
-// The name of escrow item N's schedule file: "part", N in decimal, ".txt".
-std::string ScheduleFileName(int item);

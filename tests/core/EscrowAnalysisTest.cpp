@@ -1,89 +1,63 @@
 #include "core/EscrowAnalysis.h"
 
-#include "TempFolder.h"
+#include "core/NumberFormat.h"
+#include "core/Schedules.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 namespace
 {
 
-// A working folder with schedule files written as the schedule dialog would store them.
-class EscrowAnalysisTest : public ::testing::Test
+// The worked example: hazard insurance 600.00 in March, mortgage insurance 1200 in June and
+// 1200 in December; items 1 and 2 reserved 4 x $50.00 and 6 x $200.00; first payment in May.
+constexpr MonthAmounts kWorkedExampleCombined{0, 0, 600, 0, 0, 1200, 0, 0, 0, 0, 0, 1200};
+
+EscrowInputs WorkedExampleInputs()
 {
-protected:
-    void WriteSchedule(int item, const std::vector<std::string>& months)
-    {
-        std::string bytes;
-        for (const std::string& month : months)
-            bytes += month + "\r\n";
-        WriteBytes(folder / ScheduleFileName(item), bytes);
-    }
+    EscrowInputs inputs;
+    inputs.reserveMonths[0] = "4";
+    inputs.monthlyDeposits[0] = "$50.00";
+    inputs.reserveMonths[1] = "6";
+    inputs.monthlyDeposits[1] = "$200.00";
+    inputs.firstPaymentMonth = "05";
+    return inputs;
+}
 
-    // The worked example: hazard insurance 600.00 in March (a three-line file), mortgage
-    // insurance 1200 in June and $1,200.00 in December; items 1 and 2 reserved 4 x $50.00 and
-    // 6 x $200.00; first payment in May.
-    EscrowInputs WorkedExample()
-    {
-        WriteSchedule(1, {"", "", "600.00"});
-        WriteSchedule(2, {"", "", "", "", "", "1200", "", "", "", "", "", "$1,200.00"});
-        EscrowInputs inputs;
-        inputs.reserveMonths[0] = "4";
-        inputs.monthlyDeposits[0] = "$50.00";
-        inputs.reserveMonths[1] = "6";
-        inputs.monthlyDeposits[1] = "$200.00";
-        inputs.firstPaymentMonth = "05";
-        return inputs;
-    }
-
-    TempFolder temp;
-    FilePath folder = temp.Path();
-};
-
-TEST_F(EscrowAnalysisTest, WorkedExampleComesOutExactly)
+TEST(EscrowAnalysis, WorkedExampleComesOutExactly)
 {
-    EscrowInputs inputs = WorkedExample();
-    const MonthAmounts combined = CombinedSchedule(folder);
-    EXPECT_EQ(combined, (MonthAmounts{0, 0, 600, 0, 0, 1200, 0, 0, 0, 0, 0, 1200}));
-    EXPECT_EQ(MonthlyPayment(combined), 250);
+    EscrowInputs inputs = WorkedExampleInputs();
+    EXPECT_EQ(MonthlyPayment(kWorkedExampleCombined), 250);
 
-    inputs.cushion = TwoMonthsCushionText(MonthlyPayment(combined));
+    inputs.cushion = TwoMonthsCushionText(MonthlyPayment(kWorkedExampleCombined));
     EXPECT_EQ(inputs.cushion, "500.00");
 
-    const EscrowFigures figures = AnalyzeEscrow(folder, inputs);
+    const EscrowFigures figures = AnalyzeEscrow(kWorkedExampleCombined, inputs);
     EXPECT_EQ(figures.monthlyPayment, 250);
     EXPECT_EQ(figures.lowPoint, -700);
     EXPECT_EQ(figures.initialBalance, 1200);
     EXPECT_EQ(figures.reserves, 1400);
     EXPECT_EQ(figures.adjustment, -200);
     EXPECT_EQ(ResultText(figures), "-200.00 = $1200.00 - $1400.00");
-    EXPECT_EQ(ItemTotalText(folder / "part1.txt"), "$600.00");
-    EXPECT_EQ(ItemTotalText(folder / "part2.txt"), "$2,400.00");
-
-    // The six missing schedule files are left behind empty, and still count 0.
-    for (int item = 3; item <= 8; ++item)
-        EXPECT_EQ(std::filesystem::file_size(folder / ScheduleFileName(item)), 0u) << item;
-    EXPECT_EQ(ResultText(AnalyzeEscrow(folder, inputs)), "-200.00 = $1200.00 - $1400.00");
 }
 
-TEST_F(EscrowAnalysisTest, NoSchedulesLeaveTheCushionAsInitialBalance)
+TEST(EscrowAnalysis, NoSchedulesLeaveTheCushionAsInitialBalance)
 {
     EscrowInputs inputs;
     inputs.reserveMonths[0] = "4";
     inputs.monthlyDeposits[0] = "50";
-    EscrowFigures figures = AnalyzeEscrow(folder, inputs);
+    EscrowFigures figures = AnalyzeEscrow(MonthAmounts{}, inputs);
     EXPECT_EQ(figures.monthlyPayment, 0);
     EXPECT_EQ(figures.lowPoint, 0);
     EXPECT_EQ(ResultText(figures), "-200.00 = $0.00 - $200.00");
 
     inputs.cushion = "300";
-    figures = AnalyzeEscrow(folder, inputs);
+    figures = AnalyzeEscrow(MonthAmounts{}, inputs);
     EXPECT_EQ(figures.initialBalance, 300);
 }
 
-TEST_F(EscrowAnalysisTest, ProjectionStartsInTheFirstPaymentMonthAndWraps)
+TEST(EscrowAnalysis, ProjectionStartsInTheFirstPaymentMonthAndWraps)
 {
     // January alone disburses 1200; the payment is 100 a month.
     MonthAmounts combined{};
@@ -101,7 +75,7 @@ TEST_F(EscrowAnalysisTest, ProjectionStartsInTheFirstPaymentMonthAndWraps)
             << '"' << c.month << '"';
 }
 
-TEST_F(EscrowAnalysisTest, FirstPaymentMonthIndexStaysWithinTheYear)
+TEST(EscrowAnalysis, FirstPaymentMonthIndexStaysWithinTheYear)
 {
     for (const std::string text :
          {"-2147483648", "-99999999999", "2147483647", "99999999999", "-12", "-13", "24", "25"})
@@ -114,7 +88,7 @@ TEST_F(EscrowAnalysisTest, FirstPaymentMonthIndexStaysWithinTheYear)
     EXPECT_EQ(FirstPaymentMonthIndex("25"), 0);
 }
 
-TEST_F(EscrowAnalysisTest, AmountsAreReadAsMoneyText)
+TEST(EscrowAnalysis, AmountsAreReadAsMoneyText)
 {
     EscrowInputs inputs;
     inputs.reserveMonths[4] = "2.5";
@@ -133,64 +107,31 @@ TEST_F(EscrowAnalysisTest, AmountsAreReadAsMoneyText)
                                          {"x", 0}})
     {
         inputs.cushion = cushion;
-        EXPECT_EQ(AnalyzeEscrow(folder, inputs).cushion, value) << cushion;
+        EXPECT_EQ(AnalyzeEscrow(MonthAmounts{}, inputs).cushion, value) << cushion;
     }
 }
 
-TEST_F(EscrowAnalysisTest, ScheduleLinesFollowTheReadingRules)
+// A payment of exactly half a cent over shows the cent above it, where a C library's "%.2f"
+// may show the one below.
+TEST(EscrowAnalysis, HalfCentPaymentRoundsAwayFromZero)
 {
-    // Line 1 is 499 characters: its empty rest becomes February and every later month moves
-    // down, so the twelfth line is never read.
-    std::vector<std::string> months(12, "1");
-    months[0] = "5" + std::string(498, ' ');
-    months[11] = "1000";
-    WriteSchedule(3, months);
-    MonthAmounts expected{};
-    expected.fill(1);
-    expected[0] = 5;
-    expected[1] = 0;
-    EXPECT_EQ(ReadScheduleAmounts(folder / "part3.txt"), expected);
-
-    WriteSchedule(4, {"$1,200.00", "abc", "", "\"7\"", "1 2", "", "", "", "", "", "", "1", "99"});
-    EXPECT_EQ(ReadScheduleAmounts(folder / "part4.txt"),
-              (MonthAmounts{1200, 0, 0, 7, 1, 0, 0, 0, 0, 0, 0, 1}));
-}
-
-TEST_F(EscrowAnalysisTest, HalfCentPaymentRoundsAwayFromZero)
-{
-    WriteSchedule(6, {"14809.5"});
-    EscrowFigures figures = AnalyzeEscrow(folder, EscrowInputs{});
+    MonthAmounts combined{};
+    combined[0] = 14809.5;
+    const EscrowFigures figures = AnalyzeEscrow(combined, EscrowInputs{});
     EXPECT_EQ(figures.monthlyPayment, 1234.125);
+    EXPECT_EQ(TwoDecimalText(figures.monthlyPayment), "1234.13");
     EXPECT_EQ(TwoMonthsCushionText(100.0625), "200.13");
-}
-
-TEST_F(EscrowAnalysisTest, ItemTotals)
-{
-    WriteSchedule(5, {"-1234.5"});
-    EXPECT_EQ(ItemTotalText(folder / "part5.txt"), "$-1,234.50");
-    EXPECT_EQ(ItemTotalText(folder / "part7.txt"), "$0.00");
-    EXPECT_EQ(ItemTotalText(std::nullopt), "$0.00");
-}
-
-TEST_F(EscrowAnalysisTest, WithoutAWorkingFolderEverythingCountsZero)
-{
-    EscrowInputs inputs;
-    inputs.cushion = "100";
-    const EscrowFigures figures = AnalyzeEscrow(std::nullopt, inputs);
-    EXPECT_EQ(ResultText(figures), "100.00 = $100.00 - $0.00");
-    EXPECT_EQ(AnalyzeEscrow(folder / "missing", inputs).initialBalance, 100);
-    EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
 }
 
 // A figure beyond the range of a double (about 1.8e308, typed or reached by adding) shows as inf
 // or -inf, and one that is no number at all (infinity less infinity) as nan: never a
 // plausible-looking 0.00 and never a text like 1.#INF.
-TEST_F(EscrowAnalysisTest, FiguresBeyondTheRangeShowAsInfOrNan)
+TEST(EscrowAnalysis, FiguresBeyondTheRangeShowAsInfOrNan)
 {
     const struct
     {
         const char* what;
-        std::vector<std::string> january; // the schedule of item 1
+        const char* january; // item 1's disbursement in January
         const char* months1;
         const char* deposit1;
         const char* deposit2;
@@ -199,41 +140,20 @@ TEST_F(EscrowAnalysisTest, FiguresBeyondTheRangeShowAsInfOrNan)
         const char* item1;
         const char* twoMonths;
     } cases[] = {
-        {"a disbursement of 1e400", {"1e400"}, "", "", "", "", "nan = $nan - $0.00", "$inf", "inf"},
-        {"reserve months of 1e400",
-         {},
-         "1e400",
-         "50",
-         "",
-         "",
-         "-inf = $0.00 - $inf",
-         "$0.00",
+        {"a disbursement of 1e400", "1e400", "", "", "", "", "nan = $nan - $0.00", "$inf", "inf"},
+        {"reserve months of 1e400", "", "1e400", "50", "", "", "-inf = $0.00 - $inf", "$0.00",
          "0.00"},
-        {"a deposit of -1e400", {}, "2", "-1e400", "", "", "inf = $0.00 - $-inf", "$0.00", "0.00"},
-        {"two deposits adding past the range",
-         {},
-         "1",
-         "1e308",
-         "1e308",
-         "",
-         "-inf = $0.00 - $inf",
-         "$0.00",
-         "0.00"},
-        {"a cushion of 1e400", {}, "", "", "", "1e400", "inf = $inf - $0.00", "$0.00", "0.00"},
-        {"a cushion of 1e400 less reserves of 1e400",
-         {},
-         "1e400",
-         "1",
-         "",
-         "1e400",
-         "nan = $inf - $inf",
-         "$0.00",
-         "0.00"},
+        {"a deposit of -1e400", "", "2", "-1e400", "", "", "inf = $0.00 - $-inf", "$0.00", "0.00"},
+        {"two deposits adding past the range", "", "1", "1e308", "1e308", "", "-inf = $0.00 - $inf",
+         "$0.00", "0.00"},
+        {"a cushion of 1e400", "", "", "", "", "1e400", "inf = $inf - $0.00", "$0.00", "0.00"},
+        {"a cushion of 1e400 less reserves of 1e400", "", "1e400", "1", "", "1e400",
+         "nan = $inf - $inf", "$0.00", "0.00"},
     };
     for (const auto& c : cases)
     {
-        std::filesystem::remove(folder / "part1.txt");
-        WriteSchedule(1, c.january);
+        ItemSchedules items{};
+        items[0][0] = ParseMoney(c.january);
         EscrowInputs inputs;
         inputs.firstPaymentMonth = "1";
         inputs.reserveMonths[0] = c.months1;
@@ -241,9 +161,9 @@ TEST_F(EscrowAnalysisTest, FiguresBeyondTheRangeShowAsInfOrNan)
         inputs.reserveMonths[1] = "1";
         inputs.monthlyDeposits[1] = c.deposit2;
         inputs.cushion = c.cushion;
-        const EscrowFigures figures = AnalyzeEscrow(folder, inputs);
+        const EscrowFigures figures = AnalyzeEscrow(CombinedSchedule(items), inputs);
         EXPECT_EQ(ResultText(figures), c.result) << c.what;
-        EXPECT_EQ(ItemTotalText(folder / "part1.txt"), c.item1) << c.what;
+        EXPECT_EQ(ItemTotalText(items[0]), c.item1) << c.what;
         EXPECT_EQ(TwoMonthsCushionText(figures.monthlyPayment), c.twoMonths) << c.what;
     }
 }

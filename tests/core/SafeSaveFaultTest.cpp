@@ -1,29 +1,51 @@
 // Every call of a save fails in turn, in each of the ways a disk, a file or another program makes
 // it fail: the target is then the old file or the new one, whole, never a mixture, and no
 // temporary file is left.
-#ifdef _WIN32
-
 #include "core/SafeSave.h"
+#include "core/SaveFileCalls.h"
 
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <string>
+#include <utility>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <cerrno>
+#endif
+
 namespace
 {
+
+// The system's own codes for the failures every build knows.
+#ifdef _WIN32
+constexpr SaveError kDiskFull = ERROR_DISK_FULL;
+constexpr SaveError kAccessDenied = ERROR_ACCESS_DENIED;
+constexpr SaveError kDeviceError = ERROR_IO_DEVICE;
+constexpr SaveError kHeldByAnother = ERROR_SHARING_VIOLATION;
+#else
+constexpr SaveError kDiskFull = ENOSPC;
+constexpr SaveError kAccessDenied = EACCES;
+constexpr SaveError kDeviceError = EIO;
+constexpr SaveError kHeldByAnother = EBUSY;
+#endif
 
 enum class FaultKind
 {
     Error,       // the call fails with the error code
     ShortWrite,  // a write takes half its bytes and reports success; later writes find a full disk
-    FailedFlush, // flushing the file to the disk fails
+    FailedFlush, // flushing the file to the disk fails with the error code
 };
 
 struct Fault
 {
     const char* what;
     FaultKind kind;
-    DWORD error;
+    SaveError error;
 };
 
 // Which call fails, and how; counted over all the calls of one save.
@@ -34,103 +56,104 @@ struct Injection
     int calls = 0;
     bool diskFull = false;
 
-    // Counts the call; true when it is the one to fail with the fault's error.
-    bool Fails(FaultKind kind)
-    {
-        if (++calls != failAt || fault.kind != kind)
-            return false;
-        ::SetLastError(fault.error);
-        return true;
-    }
+    // Counts the call; true when it is the one to fail.
+    bool Counts() { return ++calls == failAt; }
+    // Counts the call; true when it is the one to fail, and fails the way given.
+    bool Fails(FaultKind kind) { return Counts() && fault.kind == kind; }
 } g_injection;
 
-DWORD WINAPI GetAttributes(LPCWSTR path)
+bool IsReadOnly(const FilePath& file)
 {
-    return g_injection.Fails(FaultKind::Error) ? INVALID_FILE_ATTRIBUTES
-                                               : kSystemSaveFileCalls.getFileAttributes(path);
+    return !g_injection.Fails(FaultKind::Error) && kSystemSaveFileCalls.isReadOnly(file);
 }
 
-BOOL WINAPI CreateFolder(LPCWSTR path, LPSECURITY_ATTRIBUTES security)
+SaveError CreateFolder(const FilePath& folder)
 {
-    return !g_injection.Fails(FaultKind::Error) &&
-           kSystemSaveFileCalls.createDirectory(path, security);
+    return g_injection.Fails(FaultKind::Error) ? g_injection.fault.error
+                                               : kSystemSaveFileCalls.createFolder(folder);
 }
 
-HANDLE WINAPI Create(LPCWSTR path, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
-                     DWORD disposition, DWORD flags, HANDLE templateFile)
+SaveError Create(const FilePath& file, SaveFileHandle& handle)
 {
-    if (g_injection.Fails(FaultKind::Error))
-        return INVALID_HANDLE_VALUE;
-    return kSystemSaveFileCalls.createFile(path, access, share, security, disposition, flags,
-                                           templateFile);
+    return g_injection.Fails(FaultKind::Error) ? g_injection.fault.error
+                                               : kSystemSaveFileCalls.createFile(file, handle);
 }
 
-BOOL WINAPI Write(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped)
+SaveError Write(SaveFileHandle file, const char* data, std::size_t size, std::size_t& written)
 {
+    written = 0;
     if (g_injection.diskFull)
+        return kDiskFull;
+    if (g_injection.Counts())
     {
-        *written = 0;
-        ::SetLastError(ERROR_DISK_FULL);
-        return FALSE;
+        if (g_injection.fault.kind == FaultKind::Error)
+            return g_injection.fault.error;
+        if (g_injection.fault.kind == FaultKind::ShortWrite)
+        {
+            g_injection.diskFull = true;
+            return kSystemSaveFileCalls.write(file, data, size / 2, written);
+        }
     }
-    if (g_injection.Fails(FaultKind::Error))
-        return FALSE;
-    if (g_injection.calls == g_injection.failAt && g_injection.fault.kind == FaultKind::ShortWrite)
-    {
-        g_injection.diskFull = true;
-        return kSystemSaveFileCalls.writeFile(file, data, size / 2, written, overlapped);
-    }
-    return kSystemSaveFileCalls.writeFile(file, data, size, written, overlapped);
+    return kSystemSaveFileCalls.write(file, data, size, written);
 }
 
-BOOL WINAPI Flush(HANDLE file)
+SaveError Flush(SaveFileHandle file)
 {
-    const bool fails = g_injection.Fails(FaultKind::Error);
-    if (!fails && g_injection.calls == g_injection.failAt &&
-        g_injection.fault.kind == FaultKind::FailedFlush)
-    {
-        ::SetLastError(ERROR_IO_DEVICE);
-        return FALSE;
-    }
-    return !fails && kSystemSaveFileCalls.flushFileBuffers(file);
+    if (g_injection.Counts() && g_injection.fault.kind != FaultKind::ShortWrite)
+        return g_injection.fault.error;
+    return kSystemSaveFileCalls.flush(file);
 }
 
-BOOL WINAPI Close(HANDLE file)
+SaveError Close(SaveFileHandle file)
 {
     // The handle is closed all the same: a failed close still lets go of the file.
     const bool fails = g_injection.Fails(FaultKind::Error);
-    const BOOL closed = kSystemSaveFileCalls.closeHandle(file);
-    if (fails)
-        ::SetLastError(g_injection.fault.error);
-    return !fails && closed;
+    const SaveError closed = kSystemSaveFileCalls.close(file);
+    return fails ? g_injection.fault.error : closed;
 }
 
-BOOL WINAPI Move(LPCWSTR from, LPCWSTR to, DWORD flags)
+SaveError Replace(const FilePath& from, const FilePath& to)
 {
-    return !g_injection.Fails(FaultKind::Error) && kSystemSaveFileCalls.moveFileEx(from, to, flags);
+    return g_injection.Fails(FaultKind::Error) ? g_injection.fault.error
+                                               : kSystemSaveFileCalls.replace(from, to);
 }
 
-BOOL WINAPI Delete(LPCWSTR path)
+void Delete(const FilePath& file)
 {
-    return !g_injection.Fails(FaultKind::Error) && kSystemSaveFileCalls.deleteFile(path);
+    if (!g_injection.Fails(FaultKind::Error))
+        kSystemSaveFileCalls.remove(file);
 }
 
-constexpr SaveFileCalls kFailingCalls{GetAttributes, CreateFolder, Create, Write,
-                                      Flush,         Close,        Move,   Delete};
+constexpr SaveFileCalls kFailingCalls{IsReadOnly, CreateFolder, Create,  Write,
+                                      Flush,      Close,        Replace, Delete};
+
+// Puts the calls in for one save and the system's back afterwards.
+SaveFailure SaveThrough(const SaveFileCalls& calls, const FilePath& target,
+                        const std::string& bytes)
+{
+    g_saveFileCalls = calls;
+    const SaveFailure failure = SaveFileSafely(target, bytes);
+    g_saveFileCalls = kSystemSaveFileCalls;
+    return failure;
+}
 
 TEST(SaveFileSafelyFaults, EveryFailingCallLeavesTheOldFileOrTheNewOneWhole)
 {
     const Fault faults[] = {
-        {"disk full", FaultKind::Error, ERROR_DISK_FULL},
-        {"access denied", FaultKind::Error, ERROR_ACCESS_DENIED},
+        {"disk full", FaultKind::Error, kDiskFull},
+        {"access denied", FaultKind::Error, kAccessDenied},
+#ifdef _WIN32
         {"sharing violation", FaultKind::Error, ERROR_SHARING_VIOLATION},
         {"lock violation", FaultKind::Error, ERROR_LOCK_VIOLATION},
-        {"short write", FaultKind::ShortWrite, 0},
-        {"failed flush", FaultKind::FailedFlush, 0},
+#else
+        {"busy", FaultKind::Error, EBUSY},
+#endif
+        {"short write", FaultKind::ShortWrite, kSaveSucceeded},
+        {"failed flush", FaultKind::FailedFlush, kDeviceError},
     };
     const std::string oldBytes = "old\r\n";
     // Larger than one write, so that a write can fail halfway through the file.
-    const std::string newBytes = std::string(3 * 1024 * 1024, 'n') + "\r\n";
+    const std::string newBytes = std::string(3 * kSaveWriteChunk, 'n') + "\r\n";
     for (const Fault& fault : faults)
     {
         for (int failAt = 1;; ++failAt)
@@ -141,9 +164,7 @@ TEST(SaveFileSafelyFaults, EveryFailingCallLeavesTheOldFileOrTheNewOneWhole)
             WriteBytes(target, oldBytes);
 
             g_injection = Injection{fault, failAt};
-            g_saveFileCalls = kFailingCalls;
-            const SaveFailure failure = SaveFileSafely(target, newBytes);
-            g_saveFileCalls = kSystemSaveFileCalls;
+            const SaveFailure failure = SaveThrough(kFailingCalls, target, newBytes);
 
             const std::string bytes = ReadBytes(target);
             const std::string where =
@@ -160,24 +181,74 @@ TEST(SaveFileSafelyFaults, EveryFailingCallLeavesTheOldFileOrTheNewOneWhole)
 // The failure names what the user can act on.
 TEST(SaveFileSafelyFaults, FailuresSayWhy)
 {
-    const std::pair<DWORD, SaveFailure> cases[] = {
-        {ERROR_DISK_FULL, SaveFailure::DiskFull},
-        {ERROR_ACCESS_DENIED, SaveFailure::ReadOnly},
+    const std::pair<SaveError, SaveFailure> cases[] = {
+        {kDiskFull, SaveFailure::DiskFull},
+        {kAccessDenied, SaveFailure::ReadOnly},
+#ifdef _WIN32
         {ERROR_SHARING_VIOLATION, SaveFailure::InUse},
         {ERROR_LOCK_VIOLATION, SaveFailure::InUse},
+#else
+        {EDQUOT, SaveFailure::DiskFull},    {EROFS, SaveFailure::ReadOnly},
+        {EBUSY, SaveFailure::InUse},
+#endif
+        {kDeviceError, SaveFailure::Other},
     };
     for (const auto& [error, expected] : cases)
     {
         TempFolder folder;
         // The third call of a save to an existing folder creates the temporary file.
         g_injection = Injection{{"", FaultKind::Error, error}, 3};
-        g_saveFileCalls = kFailingCalls;
-        const SaveFailure failure = SaveFileSafely(folder / "part1.txt", "x\r\n");
-        g_saveFileCalls = kSystemSaveFileCalls;
+        const SaveFailure failure = SaveThrough(kFailingCalls, folder / "part1.txt", "x\r\n");
         EXPECT_EQ(failure, expected) << error;
     }
 }
 
-} // namespace
+// Another program holding the target refuses its replacement, as long as it holds it.
+int g_refusals = 0;
 
-#endif
+SaveError ReplaceWhenLetGo(const FilePath& from, const FilePath& to)
+{
+    if (g_refusals > 0)
+    {
+        --g_refusals;
+        return kHeldByAnother;
+    }
+    return kSystemSaveFileCalls.replace(from, to);
+}
+
+// A hold is waited out for about a second, and no longer: a longer one ends the save, with the
+// old file whole.
+TEST(SaveFileSafelyFaults, AHeldTargetIsWaitedOutForAboutASecond)
+{
+    SaveFileCalls held = kSystemSaveFileCalls;
+    held.replace = ReplaceWhenLetGo;
+    const struct
+    {
+        int refusals;
+        SaveFailure failure;
+        const char* bytes;
+    } cases[] = {
+        {1, SaveFailure::None, "new\r\n"},
+        {kReplaceRetries, SaveFailure::None, "new\r\n"},
+        {kReplaceRetries + 1, SaveFailure::InUse, "old\r\n"},
+    };
+    for (const auto& c : cases)
+    {
+        TempFolder folder;
+        const FilePath target = folder / "main.txt";
+        WriteBytes(target, "old\r\n");
+        g_refusals = c.refusals;
+        const auto start = std::chrono::steady_clock::now();
+        const SaveFailure failure = SaveThrough(held, target, "new\r\n");
+        const auto took = std::chrono::steady_clock::now() - start;
+        g_refusals = 0;
+
+        EXPECT_EQ(failure, c.failure) << c.refusals;
+        EXPECT_EQ(ReadBytes(target), c.bytes) << c.refusals;
+        EXPECT_FALSE(HasTemporaryFile(folder.Path())) << c.refusals;
+        EXPECT_GE(took, std::min(c.refusals, kReplaceRetries) * kReplacePause) << c.refusals;
+        EXPECT_LT(took, std::chrono::seconds(3)) << c.refusals;
+    }
+}
+
+} // namespace

@@ -53,17 +53,4 @@ TEST(SaveFileSafely, ReportsWhereThereIsNowhereToSave)
     EXPECT_EQ(SaveFileSafely(std::nullopt, "x"), SaveFailure::NoPath);
 }
 
-TEST(SaveFileSafely, StrayTemporaryFilesAreRemoved)
-{
-    TempFolder folder;
-    WriteBytes(folder / "main.txt", "kept");
-    WriteBytes(TemporarySavePath(folder / "main.txt"), "half a sa");
-    WriteBytes(TemporarySavePath(folder / "part3.txt"), "");
-    RemoveStrayTemporaryFiles(folder.Path());
-    EXPECT_FALSE(HasTemporaryFile(folder.Path()));
-    EXPECT_EQ(ReadBytes(folder / "main.txt"), "kept");
-    RemoveStrayTemporaryFiles(folder / "missing");
-    RemoveStrayTemporaryFiles(std::nullopt);
-}
-
 } // namespace

@@ -36,12 +36,6 @@ TEST(WorkingFolder, FileExistsOnlyForAFile)
     EXPECT_FALSE(FileExists(std::nullopt));
 }
 
-TEST(WorkingFolder, ScheduleFileNames)
-{
-    EXPECT_EQ(ScheduleFileName(1), "part1.txt");
-    EXPECT_EQ(ScheduleFileName(8), "part8.txt");
-}
-
 #ifdef _WIN32
 // A folder whose files could pass 260 characters is given the extended-length prefix, with which
 // the file functions take any length; the user is shown it without.

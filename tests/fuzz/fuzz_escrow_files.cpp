@@ -3,6 +3,7 @@
 // beyond the range of a double), never anything else.
 #include "core/EscrowAnalysis.h"
 #include "core/NumberFormat.h"
+#include "core/Schedules.h"
 #include "core/TextLines.h"
 
 #include <cstdint>
@@ -58,7 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ParseWholeNumber(in.ReadLine());
     inputs.cushion = in.ReadLine();
 
-    const EscrowFigures figures = AnalyzeEscrow(folder, inputs);
+    const ItemSchedules items = ReadItemSchedules(folder);
+    const EscrowFigures figures = AnalyzeEscrow(CombinedSchedule(items), inputs);
     const std::string result = ResultText(figures);
     const std::size_t equals = result.find(" = $");
     const std::size_t minus = result.find(" - $", equals);
@@ -67,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         !IsFigure(result.substr(equals + 4, minus - equals - 4)) ||
         !IsFigure(result.substr(minus + 4)) || !IsFigure(TwoDecimalText(figures.monthlyPayment)))
         std::abort();
-    if (ItemTotalText(folder / "part1.txt").rfind('$', 0) != 0)
+    if (ItemTotalText(items[0]).rfind('$', 0) != 0)
         std::abort();
     return 0;
 }

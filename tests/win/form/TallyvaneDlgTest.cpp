@@ -3,6 +3,7 @@
 // about box.
 #include "ModalDriver.h"
 
+#include "core/Schedules.h"
 #include "core/WorkingFolder.h"
 #include "dialogs/TallyvaneDlg.h"
 #include "res/resource.h"
