@@ -11,9 +11,16 @@ static_assert(std::is_same_v<SaveError, DWORD> && std::is_same_v<SaveFileHandle,
 namespace
 {
 
+// The error of a call that failed. A failure that leaves no error code is still a failure.
+SaveError LastError()
+{
+    const DWORD error = GetLastError();
+    return error != kSaveSucceeded ? error : ERROR_GEN_FAILURE;
+}
+
 SaveError ErrorUnless(BOOL succeeded)
 {
-    return succeeded ? kSaveSucceeded : GetLastError();
+    return succeeded ? kSaveSucceeded : LastError();
 }
 
 bool HasReadOnlyAttribute(const FilePath& file)
@@ -26,7 +33,7 @@ SaveError MakeFolder(const FilePath& folder)
 {
     if (CreateDirectoryW(folder.c_str(), nullptr))
         return kSaveSucceeded;
-    const DWORD error = GetLastError();
+    const SaveError error = LastError();
     return error == ERROR_ALREADY_EXISTS ? kSaveSucceeded : error;
 }
 
@@ -34,7 +41,7 @@ SaveError OpenForWriting(const FilePath& file, SaveFileHandle& handle)
 {
     handle = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
-    return handle == INVALID_HANDLE_VALUE ? GetLastError() : kSaveSucceeded;
+    return handle == INVALID_HANDLE_VALUE ? LastError() : kSaveSucceeded;
 }
 
 SaveError WriteSome(SaveFileHandle file, const char* data, std::size_t size, std::size_t& written)

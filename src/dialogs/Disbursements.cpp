@@ -1,5 +1,6 @@
 #include "dialogs/Disbursements.h"
 
+#include "core/SaveFailureMessage.h"
 #include "core/Schedules.h"
 #include "core/WorkingFolder.h"
 #include "dialogs/SaveFailedDlg.h"

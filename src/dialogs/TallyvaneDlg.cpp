@@ -1,6 +1,7 @@
 #include "dialogs/TallyvaneDlg.h"
 
 #include "core/NumberFormat.h"
+#include "core/SaveFailureMessage.h"
 #include "core/Schedules.h"
 #include "core/WorkingFiles.h"
 #include "core/WorkingFolder.h"
