@@ -4,14 +4,13 @@
 #include "BuiltFile.h"
 #include "FileHolder.h"
 #include "ProgramTest.h"
+#include "TempFolder.h"
 
 #include "core/WorkingFolder.h"
 #include "res/resource.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace
@@ -41,17 +40,6 @@ protected:
 
     FilePath File(const std::string& name) const { return Current() / name; }
 
-    void WriteFile(const std::string& name, const std::string& bytes) const
-    {
-        std::ofstream(File(name), std::ios::binary) << bytes;
-    }
-
-    std::string ReadFile(const std::string& name) const
-    {
-        std::ifstream in(File(name), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-
     // Waits for the program to end by itself.
     void ExpectEnded() const { EXPECT_EQ(WaitForExit(), 0u); }
 };
@@ -60,12 +48,12 @@ protected:
 // on sets the cushion and the result.
 TEST_F(TallyvaneEndToEnd, WorkedExampleFromFilesToTheResult)
 {
-    WriteFile("part1.txt", "\r\n\r\n600.00\r\n");
-    WriteFile("part2.txt", "\r\n\r\n\r\n\r\n\r\n1200\r\n\r\n\r\n\r\n\r\n\r\n$1,200.00\r\n");
+    WriteBytes(File("part1.txt"), "\r\n\r\n600.00\r\n");
+    WriteBytes(File("part2.txt"), "\r\n\r\n\r\n\r\n\r\n1200\r\n\r\n\r\n\r\n\r\n\r\n$1,200.00\r\n");
     std::string formFile = "4\r\n$50.00\r\n6\r\n$200.00\r\n";
     for (int line = 5; line <= 16; ++line)
         formFile += "\r\n";
-    WriteFile("main.txt", formFile + "05\r\n2004\r\n0\r\n\r\n");
+    WriteBytes(File("main.txt"), formFile + "05\r\n2004\r\n0\r\n\r\n");
     RemoteDialog form = Start();
     EXPECT_FALSE(form.IsChecked(IDC_TWO_MONTHS));
     EXPECT_EQ(form.Text(IDC_ITEM1), "$600.00");
@@ -122,7 +110,7 @@ TEST_F(TallyvaneEndToEnd, ScheduleEditedInItsDialog)
     schedule.PressKey(VK_RETURN);
     ASSERT_TRUE(schedule.WaitUntilGone(kWait));
     form.Sync();
-    EXPECT_EQ(ReadFile("part5.txt"),
+    EXPECT_EQ(ReadBytes(File("part5.txt")),
               "\r\n\r\n1,200.00\r\n" + std::string("\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n"));
     EXPECT_EQ(form.Text(IDC_ITEM5), "$1,200.00");
     EXPECT_EQ(form.Text(IDC_MONTHLY_PAYMENT), "100.00");
@@ -135,12 +123,12 @@ TEST_F(TallyvaneEndToEnd, ScheduleEditedInItsDialog)
     ASSERT_TRUE(schedule.WaitUntilGone(kWait));
     form.Sync();
     EXPECT_EQ(form.Text(IDC_ITEM5), "$1,200.00");
-    EXPECT_EQ(ReadFile("part5.txt").substr(0, 14), "\r\n\r\n1,200.00\r\n");
+    EXPECT_EQ(ReadBytes(File("part5.txt")).substr(0, 14), "\r\n\r\n1,200.00\r\n");
 }
 
 TEST_F(TallyvaneEndToEnd, CloseAndRestartShowsTheSameFigures)
 {
-    WriteFile("part3.txt", "100\r\n200\r\n");
+    WriteBytes(File("part3.txt"), "100\r\n200\r\n");
     RemoteDialog form = Start();
     form.SetText(IDC_MONTHS3, " 2.5 ");
     form.SetText(IDC_PER_MONTH3, "$100.00");
@@ -180,9 +168,9 @@ TEST_F(TallyvaneEndToEnd, EscapeAndEnterKeepTheFigures)
 
 TEST_F(TallyvaneEndToEnd, ResetClearsTheWorkingFolderAndTheForm)
 {
-    WriteFile("part1.txt", "5\r\n");
-    WriteFile("notes.txt", "x");
-    WriteFile("part1.bak", "x");
+    WriteBytes(File("part1.txt"), "5\r\n");
+    WriteBytes(File("notes.txt"), "x");
+    WriteBytes(File("part1.bak"), "x");
     RemoteDialog form = Start();
     form.SetText(IDC_MONTHS1, "4");
     form.PostClose();
@@ -206,7 +194,7 @@ TEST_F(TallyvaneEndToEnd, ResetClearsTheWorkingFolderAndTheForm)
 // other program as the reason, and "Close without saving" leaves the old file whole.
 TEST_F(TallyvaneEndToEnd, ClosingWhileAnotherProgramHoldsTheFormFile)
 {
-    WriteFile("main.txt", "old\r\n");
+    WriteBytes(File("main.txt"), "old\r\n");
     RemoteDialog form = Start();
     form.SetText(IDC_MONTHS1, "typed");
     {
@@ -224,7 +212,7 @@ TEST_F(TallyvaneEndToEnd, ClosingWhileAnotherProgramHoldsTheFormFile)
         question.Click(IDC_CLOSE_WITHOUT_SAVING);
         ExpectEnded();
     }
-    EXPECT_EQ(ReadFile("main.txt"), "old\r\n");
+    EXPECT_EQ(ReadBytes(File("main.txt")), "old\r\n");
     EXPECT_FALSE(std::filesystem::exists(File("main.txt.tmp")));
 }
 
@@ -303,7 +291,7 @@ TEST_F(TallyvaneEndToEnd, StartsOnHostileFiles)
     {
         std::filesystem::remove_all(m_place / "current");
         std::filesystem::create_directories(m_place / "current");
-        WriteFile(c.file, c.bytes);
+        WriteBytes(File(c.file), c.bytes);
         RemoteDialog form = Start();
         ASSERT_TRUE(form) << c.what;
         if (!c.months1.empty())
