@@ -3,6 +3,7 @@
 // dialog, closing and starting again, Reset.
 #include "BuiltFile.h"
 #include "FileHolder.h"
+#include "FormFile.h"
 #include "ProgramTest.h"
 #include "TempFolder.h"
 
@@ -48,32 +49,27 @@ protected:
 // on sets the cushion and the result.
 TEST_F(TallyvaneEndToEnd, WorkedExampleFromFilesToTheResult)
 {
-    WriteBytes(File("part1.txt"), "\r\n\r\n600.00\r\n");
-    WriteBytes(File("part2.txt"), "\r\n\r\n\r\n\r\n\r\n1200\r\n\r\n\r\n\r\n\r\n\r\n$1,200.00\r\n");
-    std::string formFile = "4\r\n$50.00\r\n6\r\n$200.00\r\n";
-    for (int line = 5; line <= 16; ++line)
-        formFile += "\r\n";
-    WriteBytes(File("main.txt"), formFile + "05\r\n2004\r\n0\r\n\r\n");
+    WorkedExample::Write(Current());
     RemoteDialog form = Start();
     EXPECT_FALSE(form.IsChecked(IDC_TWO_MONTHS));
-    EXPECT_EQ(form.Text(IDC_ITEM1), "$600.00");
-    EXPECT_EQ(form.Text(IDC_ITEM2), "$2,400.00");
+    EXPECT_EQ(form.Text(IDC_ITEM1), WorkedExample::kItem1);
+    EXPECT_EQ(form.Text(IDC_ITEM2), WorkedExample::kItem2);
     EXPECT_EQ(form.Text(IDC_ITEM3), "$0.00");
-    EXPECT_EQ(form.Text(IDC_MONTHLY_PAYMENT), "250.00");
-    EXPECT_EQ(form.Text(IDC_ADJUSTMENT), "-700.00 = $700.00 - $1400.00");
+    EXPECT_EQ(form.Text(IDC_MONTHLY_PAYMENT), WorkedExample::kMonthlyPayment);
+    EXPECT_EQ(form.Text(IDC_ADJUSTMENT), WorkedExample::kAdjustment);
 
     form.Click(IDC_TWO_MONTHS);
     form.Sync();
     EXPECT_TRUE(form.IsChecked(IDC_TWO_MONTHS));
-    EXPECT_EQ(form.Text(IDC_CUSHION), "500.00");
-    EXPECT_EQ(form.Text(IDC_ADJUSTMENT), "-200.00 = $1200.00 - $1400.00");
+    EXPECT_EQ(form.Text(IDC_CUSHION), WorkedExample::kTwoMonthsCushion);
+    EXPECT_EQ(form.Text(IDC_ADJUSTMENT), WorkedExample::kTwoMonthsAdjustment);
 
     // Switching it off changes nothing else.
     form.Click(IDC_TWO_MONTHS);
     form.Sync();
     EXPECT_FALSE(form.IsChecked(IDC_TWO_MONTHS));
-    EXPECT_EQ(form.Text(IDC_CUSHION), "500.00");
-    EXPECT_EQ(form.Text(IDC_ADJUSTMENT), "-200.00 = $1200.00 - $1400.00");
+    EXPECT_EQ(form.Text(IDC_CUSHION), WorkedExample::kTwoMonthsCushion);
+    EXPECT_EQ(form.Text(IDC_ADJUSTMENT), WorkedExample::kTwoMonthsAdjustment);
 }
 
 TEST_F(TallyvaneEndToEnd, TypingAndLeavingFieldsRecomputes)
@@ -81,12 +77,12 @@ TEST_F(TallyvaneEndToEnd, TypingAndLeavingFieldsRecomputes)
     RemoteDialog form = Start();
     EXPECT_EQ(form.FocusedControl(), form.Control(IDC_MONTHS1));
     EXPECT_EQ(form.Text(IDC_ADJUSTMENT), "");
-    form.SetText(IDC_MONTHS1, "4");
-    form.SetText(IDC_PER_MONTH1, "$50.00");
+    form.SetText(IDC_MONTHS1, WorkedExample::kMonths1);
+    form.SetText(IDC_PER_MONTH1, WorkedExample::kDeposit1);
     form.Focus(IDC_PER_MONTH1);
     form.Focus(IDC_MONTHS2);
     EXPECT_EQ(form.Text(IDC_MONTHLY_PAYMENT), "0.00");
-    EXPECT_EQ(form.Text(IDC_ADJUSTMENT), "-200.00 = $0.00 - $200.00");
+    EXPECT_EQ(form.Text(IDC_ADJUSTMENT), WorkedExample::kItem1AloneAdjustment);
 
     // The year is only stored: leaving it runs nothing.
     form.SetText(IDC_MONTHS2, "1");

@@ -2,6 +2,7 @@
 // fields that run the analysis, the "two months" box, the item buttons, Reset, closing, and the
 // about box.
 #include "DialogItems.h"
+#include "FormFile.h"
 #include "ModalDriver.h"
 #include "TempFolder.h"
 #include "WorkingFolderTest.h"
@@ -12,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -24,16 +24,6 @@ class TallyvaneDlgTest : public WorkingFolderTest
 {
 protected:
     bool FolderIsEmpty() const { return std::filesystem::is_empty(m_folder); }
-
-    // A form file of the twenty lines as the form writes them: the first item lines given, the
-    // other item lines empty, May 2004, the flag and the cushion.
-    static std::string FormFile(std::string items, const std::string& flag,
-                                const std::string& cushion)
-    {
-        for (auto lines = std::count(items.begin(), items.end(), '\n'); lines < 16; ++lines)
-            items += "\r\n";
-        return items + "05\r\n2004\r\n" + flag + "\r\n" + cushion + "\r\n";
-    }
 
     CTallyvaneDlg m_form;
 };
@@ -80,8 +70,8 @@ TEST_F(TallyvaneDlgTest, LeavingAnInputRunsTheAnalysis)
 {
     RunModal(m_form, [&] {
         const HWND form = m_form.m_hWnd;
-        SetText(form, IDC_MONTHS1, "4");
-        SetText(form, IDC_PER_MONTH1, "$50.00");
+        SetText(form, IDC_MONTHS1, WorkedExample::kMonths1);
+        SetText(form, IDC_PER_MONTH1, WorkedExample::kDeposit1);
         const struct
         {
             int id;
@@ -114,7 +104,8 @@ TEST_F(TallyvaneDlgTest, LeavingAnInputRunsTheAnalysis)
             ::SetFocus(::GetDlgItem(form, c.id));
             SetText(form, IDC_ADJUSTMENT, "stale");
             ::SetFocus(::GetDlgItem(form, IDC_RESET));
-            EXPECT_EQ(Text(form, IDC_ADJUSTMENT), c.runs ? "-200.00 = $0.00 - $200.00" : "stale")
+            EXPECT_EQ(Text(form, IDC_ADJUSTMENT),
+                      c.runs ? WorkedExample::kItem1AloneAdjustment : "stale")
                 << c.id;
         }
         m_form.EndDialog(IDOK);
