@@ -3,10 +3,11 @@
 // A save that does not fit leaves the old file whole and no temporary file, the program says so
 // and keeps what was typed, and once there is room again the same save goes through.
 #include "ProgramTest.h"
+#include "SaveMessage.h"
+#include "TempFolder.h"
 
 #include "core/SafeSave.h"
 #include "res/resource.h"
-#include "TempFolder.h"
 
 #include <string>
 #include <vector>
@@ -125,8 +126,7 @@ TEST_F(FullDisk, ClosingOnAFullDiskAsksAndKeepsTheOldFormFile)
         form.PostClose();
         RemoteDialog question = WaitForMessage();
         const std::string told = question.Text(IDC_SAVE_FAILED_MESSAGE);
-        EXPECT_NE(told.find("main.txt"), std::string::npos) << told;
-        EXPECT_NE(told.find("the disk is full"), std::string::npos) << told;
+        EXPECT_TRUE(NamesFileAndReason(told, "main.txt", "the disk is full"));
         question.Click(IDRETRY);
         ASSERT_TRUE(question.WaitUntilGone(kWait));
         question = WaitForMessage();
@@ -162,8 +162,7 @@ TEST_F(FullDisk, ScheduleOnAFullDiskStaysOpenWithTheMonths)
         schedule.Click(IDOK);
         RemoteDialog message = WaitForMessage();
         const std::string told = message.Text(kMessageBoxText);
-        EXPECT_NE(told.find("part3.txt"), std::string::npos) << told;
-        EXPECT_NE(told.find("the disk is full"), std::string::npos) << told;
+        EXPECT_TRUE(NamesFileAndReason(told, "part3.txt", "the disk is full"));
         message.Click(IDOK);
         ASSERT_TRUE(message.WaitUntilGone(kWait));
         schedule.Sync();

@@ -5,6 +5,7 @@
 #include "FileHolder.h"
 #include "FormFile.h"
 #include "ProgramTest.h"
+#include "SaveMessage.h"
 #include "TempFolder.h"
 
 #include "core/WorkingFolder.h"
@@ -203,8 +204,7 @@ TEST_F(TallyvaneEndToEnd, ClosingWhileAnotherProgramHoldsTheFormFile)
         ASSERT_TRUE(question);
         EXPECT_LT(GetTickCount64() - start, 5000u);
         const std::string told = question.Text(IDC_SAVE_FAILED_MESSAGE);
-        EXPECT_NE(told.find("main.txt"), std::string::npos) << told;
-        EXPECT_NE(told.find("another program is using the file"), std::string::npos) << told;
+        EXPECT_TRUE(NamesFileAndReason(told, "main.txt", "another program is using the file"));
         question.Click(IDC_CLOSE_WITHOUT_SAVING);
         ExpectEnded();
     }

@@ -2,6 +2,7 @@
 // shows from item 5's schedule file, and the file's bytes after each way out.
 #include "DialogItems.h"
 #include "ModalDriver.h"
+#include "SaveMessage.h"
 #include "TempFolder.h"
 #include "WorkingFolderTest.h"
 
@@ -257,8 +258,7 @@ TEST_F(DisbursementsTest, OKOnAReadOnlyFileLeavesItWholeAndKeepsTheMonths)
         Click(dialog, IDOK);
     });
     ::SetFileAttributesW(Schedule().c_str(), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_NE(told.find("part5.txt"), std::string::npos) << told;
-    EXPECT_NE(told.find("read-only"), std::string::npos) << told;
+    EXPECT_TRUE(NamesFileAndReason(told, "part5.txt", "read-only"));
     EXPECT_TRUE(openAfterFailure);
     EXPECT_EQ(marchAfterFailure, "1,200.00");
     EXPECT_EQ(result, IDOK);

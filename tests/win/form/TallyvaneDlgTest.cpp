@@ -4,6 +4,7 @@
 #include "DialogItems.h"
 #include "FormFile.h"
 #include "ModalDriver.h"
+#include "SaveMessage.h"
 #include "TempFolder.h"
 #include "WorkingFolderTest.h"
 
@@ -294,8 +295,7 @@ TEST_F(TallyvaneDlgTest, AFailedSaveAtClosingIsToldAndAnswered)
         ::PostMessageA(form, WM_CLOSE, 0, 0);
     });
     EXPECT_EQ(retried, IDCANCEL);
-    EXPECT_NE(told.find("main.txt"), std::string::npos) << told;
-    EXPECT_NE(told.find("read-only"), std::string::npos) << told;
+    EXPECT_TRUE(NamesFileAndReason(told, "main.txt", "read-only"));
     EXPECT_EQ(ReadBytes(File("main.txt")), FormFile("", "0", "new"));
 
     ASSERT_TRUE(::SetFileAttributesW(File("main.txt").c_str(), FILE_ATTRIBUTE_READONLY));
