@@ -90,8 +90,16 @@ private:
     DWORD m_error = ERROR_SUCCESS;
 };
 
+// Each test starts on the small disk emptied of what the tests before it left there.
 class FullDisk : public PreparedPlaceTest
 {
+protected:
+    void SetUp() override
+    {
+        PreparedPlaceTest::SetUp();
+        for (const auto& entry : std::filesystem::directory_iterator(Current()))
+            std::filesystem::remove_all(entry.path());
+    }
 };
 
 TEST_F(FullDisk, ASaveThatDoesNotFitLeavesTheOldFileWhole)
@@ -153,8 +161,9 @@ TEST_F(FullDisk, ClosingOnAFullDiskAsksAndKeepsTheOldFormFile)
 // open with the months as typed, and OK once there is room saves them.
 TEST_F(FullDisk, ScheduleOnAFullDiskStaysOpenWithTheMonths)
 {
+    const std::string old = "\r\n\r\n300.00\r\n";
+    WriteBytes(Current() / "part3.txt", old);
     RemoteDialog form = Start();
-    const std::string old = ReadBytes(Current() / "part3.txt");
     RemoteDialog schedule = OpenSchedule(form, IDC_ITEM3);
     schedule.SetText(IDC_MARCH, "1,200.00");
     {
