@@ -215,6 +215,7 @@ TEST_F(TallyvaneDlgTest, ResetGoesOnPastAFileItCannotDelete)
 }
 
 // Whatever the form file holds comes back as it stood; a short or empty file empties the rest.
+// No schedule holds an amount, so the figures are the cushion loaded less the reserves loaded.
 TEST_F(TallyvaneDlgTest, LoadsTheFormFileAsItStands)
 {
     const struct
@@ -222,11 +223,15 @@ TEST_F(TallyvaneDlgTest, LoadsTheFormFileAsItStands)
         std::string bytes;
         std::string months1, month, year, cushion;
         bool twoMonths;
+        std::string adjustment;
     } cases[] = {
-        {"", "", "", "", "", false},
-        {FormFile(" 4 \r\nabc\r\n", "1", "$500.00"), " 4 ", "05", "2004", "$500.00", true},
-        {FormFile("1\r\n", "7", ""), "1", "05", "2004", "", false},
-        {"12\r34\r\n", "1234", "", "", "", false},
+        {"", "", "", "", "", false, "0.00 = $0.00 - $0.00"},
+        {FormFile(" 4 \r\nabc\r\n", "1", "$500.00"), " 4 ", "05", "2004", "$500.00", true,
+         "500.00 = $500.00 - $0.00"},
+        {FormFile("1\r\n", "7", ""), "1", "05", "2004", "", false, "0.00 = $0.00 - $0.00"},
+        {FormFile("4\r\n$50.00\r\n", "0", ""), "4", "05", "2004", "", false,
+         "-200.00 = $0.00 - $200.00"},
+        {"12\r34\r\n", "1234", "", "", "", false, "0.00 = $0.00 - $0.00"},
     };
     for (const auto& c : cases)
     {
@@ -240,6 +245,7 @@ TEST_F(TallyvaneDlgTest, LoadsTheFormFileAsItStands)
             EXPECT_EQ(Checked(form.m_hWnd, IDC_TWO_MONTHS), c.twoMonths);
             EXPECT_EQ(Text(form.m_hWnd, IDC_ITEM8), "$0.00");
             EXPECT_NE(Text(form.m_hWnd, IDC_ADJUSTMENT), "") << "the analysis ran";
+            EXPECT_EQ(Text(form.m_hWnd, IDC_ADJUSTMENT), c.adjustment) << c.bytes;
             form.EndDialog(IDOK);
         });
     }
