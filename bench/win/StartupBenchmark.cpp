@@ -3,7 +3,9 @@
 // dialog template. Both run alternately in scratch folders; medians and their ratio are printed.
 //   startup_bench [ROUNDS]
 #include "BuiltFile.h"
+#include "FormFile.h"
 #include "RemoteWindow.h"
+#include "TempFolder.h"
 
 #include "core/Schedules.h"
 #include "core/WorkingFolder.h"
@@ -52,16 +54,16 @@ int main(int argc, char** argv)
         for (int month = 1; month <= 12; ++month)
             out << (month % 3 == 0 ? "$1,234.56" : "600.00") << "\r\n";
     }
-    std::string form;
-    for (int line = 1; line <= 16; ++line)
-        form += line % 2 ? "3\r\n" : "$125.00\r\n";
-    const std::string formFile = form + "05\r\n2004\r\n0\r\n500.00\r\n";
+    std::string items;
+    for (int item = 1; item <= 8; ++item)
+        items += "3\r\n$125.00\r\n";
+    const std::string formFile = FormFile(items, "0", "500.00");
 
     std::vector<double> program, bare;
     for (int round = 0; round < rounds; ++round)
     {
         // Closing saves the form file; each start finds the same one.
-        std::ofstream(scratch / "current" / "main.txt", std::ios::binary) << formFile;
+        WriteBytes(scratch / "current" / "main.txt", formFile);
         program.push_back(TimeStart(scratch / "Tallyvane.exe", scratch, [](const RemoteDialog& f) {
             return !f.Text(IDC_ADJUSTMENT).empty() && f.Text(IDC_ITEM8) != "Button8";
         }));

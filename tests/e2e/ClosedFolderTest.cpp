@@ -3,10 +3,11 @@
 // read-only: the file system itself refuses the save, as Windows does for a user without rights
 // to the folder. The old files stay whole, no temporary file is left, and the program says why.
 #include "ProgramTest.h"
+#include "SaveMessage.h"
+#include "TempFolder.h"
 
 #include "core/SafeSave.h"
 #include "res/resource.h"
-#include "TempFolder.h"
 
 #include <string>
 
@@ -53,8 +54,7 @@ TEST_F(ClosedFolder, ClosingTellsWhyAndKeepsTheOldFormFile)
     form.PostClose();
     RemoteDialog question = WaitForMessage();
     const std::string told = question.Text(IDC_SAVE_FAILED_MESSAGE);
-    EXPECT_NE(told.find("main.txt"), std::string::npos) << told;
-    EXPECT_NE(told.find("may not be changed"), std::string::npos) << told;
+    EXPECT_TRUE(NamesFileAndReason(told, "main.txt", "may not be changed"));
     question.Click(IDC_CLOSE_WITHOUT_SAVING);
     EXPECT_EQ(WaitForExit(), 0u);
     EXPECT_EQ(ReadBytes(Current() / "main.txt"), old);

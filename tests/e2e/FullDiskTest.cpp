@@ -3,10 +3,11 @@
 // A save that does not fit leaves the old file whole and no temporary file, the program says so
 // and keeps what was typed, and once there is room again the same save goes through.
 #include "ProgramTest.h"
+#include "SaveMessage.h"
+#include "TempFolder.h"
 
 #include "core/SafeSave.h"
 #include "res/resource.h"
-#include "TempFolder.h"
 
 #include <string>
 #include <vector>
@@ -89,8 +90,16 @@ private:
     DWORD m_error = ERROR_SUCCESS;
 };
 
+// Each test starts on the small disk emptied of what the tests before it left there.
 class FullDisk : public PreparedPlaceTest
 {
+protected:
+    void SetUp() override
+    {
+        PreparedPlaceTest::SetUp();
+        for (const auto& entry : std::filesystem::directory_iterator(Current()))
+            std::filesystem::remove_all(entry.path());
+    }
 };
 
 TEST_F(FullDisk, ASaveThatDoesNotFitLeavesTheOldFileWhole)
@@ -125,8 +134,7 @@ TEST_F(FullDisk, ClosingOnAFullDiskAsksAndKeepsTheOldFormFile)
         form.PostClose();
         RemoteDialog question = WaitForMessage();
         const std::string told = question.Text(IDC_SAVE_FAILED_MESSAGE);
-        EXPECT_NE(told.find("main.txt"), std::string::npos) << told;
-        EXPECT_NE(told.find("the disk is full"), std::string::npos) << told;
+        EXPECT_TRUE(NamesFileAndReason(told, "main.txt", "the disk is full"));
         question.Click(IDRETRY);
         ASSERT_TRUE(question.WaitUntilGone(kWait));
         question = WaitForMessage();
@@ -153,8 +161,9 @@ TEST_F(FullDisk, ClosingOnAFullDiskAsksAndKeepsTheOldFormFile)
 // open with the months as typed, and OK once there is room saves them.
 TEST_F(FullDisk, ScheduleOnAFullDiskStaysOpenWithTheMonths)
 {
+    const std::string old = "\r\n\r\n300.00\r\n";
+    WriteBytes(Current() / "part3.txt", old);
     RemoteDialog form = Start();
-    const std::string old = ReadBytes(Current() / "part3.txt");
     RemoteDialog schedule = OpenSchedule(form, IDC_ITEM3);
     schedule.SetText(IDC_MARCH, "1,200.00");
     {
@@ -162,8 +171,7 @@ TEST_F(FullDisk, ScheduleOnAFullDiskStaysOpenWithTheMonths)
         schedule.Click(IDOK);
         RemoteDialog message = WaitForMessage();
         const std::string told = message.Text(kMessageBoxText);
-        EXPECT_NE(told.find("part3.txt"), std::string::npos) << told;
-        EXPECT_NE(told.find("the disk is full"), std::string::npos) << told;
+        EXPECT_TRUE(NamesFileAndReason(told, "part3.txt", "the disk is full"));
         message.Click(IDOK);
         ASSERT_TRUE(message.WaitUntilGone(kWait));
         schedule.Sync();

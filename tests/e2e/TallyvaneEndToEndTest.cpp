@@ -3,15 +3,17 @@
 // dialog, closing and starting again, Reset.
 #include "BuiltFile.h"
 #include "FileHolder.h"
+#include "FormFile.h"
 #include "ProgramTest.h"
+#include "SaveMessage.h"
+#include "TempFolder.h"
 
 #include "core/WorkingFolder.h"
 #include "res/resource.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
+#include <optional>
 #include <string>
 
 namespace
@@ -41,17 +43,6 @@ protected:
 
     FilePath File(const std::string& name) const { return Current() / name; }
 
-    void WriteFile(const std::string& name, const std::string& bytes) const
-    {
-        std::ofstream(File(name), std::ios::binary) << bytes;
-    }
-
-    std::string ReadFile(const std::string& name) const
-    {
-        std::ifstream in(File(name), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-
     // Waits for the program to end by itself.
     void ExpectEnded() const { EXPECT_EQ(WaitForExit(), 0u); }
 };
@@ -60,32 +51,27 @@ protected:
 // on sets the cushion and the result.
 TEST_F(TallyvaneEndToEnd, WorkedExampleFromFilesToTheResult)
 {
-    WriteFile("part1.txt", "\r\n\r\n600.00\r\n");
-    WriteFile("part2.txt", "\r\n\r\n\r\n\r\n\r\n1200\r\n\r\n\r\n\r\n\r\n\r\n$1,200.00\r\n");
-    std::string formFile = "4\r\n$50.00\r\n6\r\n$200.00\r\n";
-    for (int line = 5; line <= 16; ++line)
-        formFile += "\r\n";
-    WriteFile("main.txt", formFile + "05\r\n2004\r\n0\r\n\r\n");
+    WorkedExample::Write(Current());
     RemoteDialog form = Start();
     EXPECT_FALSE(form.IsChecked(IDC_TWO_MONTHS));
-    EXPECT_EQ(form.Text(IDC_ITEM1), "$600.00");
-    EXPECT_EQ(form.Text(IDC_ITEM2), "$2,400.00");
+    EXPECT_EQ(form.Text(IDC_ITEM1), WorkedExample::kItem1);
+    EXPECT_EQ(form.Text(IDC_ITEM2), WorkedExample::kItem2);
     EXPECT_EQ(form.Text(IDC_ITEM3), "$0.00");
-    EXPECT_EQ(form.Text(IDC_MONTHLY_PAYMENT), "250.00");
-    EXPECT_EQ(form.Text(IDC_ADJUSTMENT), "-700.00 = $700.00 - $1400.00");
+    EXPECT_EQ(form.Text(IDC_MONTHLY_PAYMENT), WorkedExample::kMonthlyPayment);
+    EXPECT_EQ(form.Text(IDC_ADJUSTMENT), WorkedExample::kAdjustment);
 
     form.Click(IDC_TWO_MONTHS);
     form.Sync();
     EXPECT_TRUE(form.IsChecked(IDC_TWO_MONTHS));
-    EXPECT_EQ(form.Text(IDC_CUSHION), "500.00");
-    EXPECT_EQ(form.Text(IDC_ADJUSTMENT), "-200.00 = $1200.00 - $1400.00");
+    EXPECT_EQ(form.Text(IDC_CUSHION), WorkedExample::kTwoMonthsCushion);
+    EXPECT_EQ(form.Text(IDC_ADJUSTMENT), WorkedExample::kTwoMonthsAdjustment);
 
     // Switching it off changes nothing else.
     form.Click(IDC_TWO_MONTHS);
     form.Sync();
     EXPECT_FALSE(form.IsChecked(IDC_TWO_MONTHS));
-    EXPECT_EQ(form.Text(IDC_CUSHION), "500.00");
-    EXPECT_EQ(form.Text(IDC_ADJUSTMENT), "-200.00 = $1200.00 - $1400.00");
+    EXPECT_EQ(form.Text(IDC_CUSHION), WorkedExample::kTwoMonthsCushion);
+    EXPECT_EQ(form.Text(IDC_ADJUSTMENT), WorkedExample::kTwoMonthsAdjustment);
 }
 
 TEST_F(TallyvaneEndToEnd, TypingAndLeavingFieldsRecomputes)
@@ -93,12 +79,12 @@ TEST_F(TallyvaneEndToEnd, TypingAndLeavingFieldsRecomputes)
     RemoteDialog form = Start();
     EXPECT_EQ(form.FocusedControl(), form.Control(IDC_MONTHS1));
     EXPECT_EQ(form.Text(IDC_ADJUSTMENT), "");
-    form.SetText(IDC_MONTHS1, "4");
-    form.SetText(IDC_PER_MONTH1, "$50.00");
+    form.SetText(IDC_MONTHS1, WorkedExample::kMonths1);
+    form.SetText(IDC_PER_MONTH1, WorkedExample::kDeposit1);
     form.Focus(IDC_PER_MONTH1);
     form.Focus(IDC_MONTHS2);
     EXPECT_EQ(form.Text(IDC_MONTHLY_PAYMENT), "0.00");
-    EXPECT_EQ(form.Text(IDC_ADJUSTMENT), "-200.00 = $0.00 - $200.00");
+    EXPECT_EQ(form.Text(IDC_ADJUSTMENT), WorkedExample::kItem1AloneAdjustment);
 
     // The year is only stored: leaving it runs nothing.
     form.SetText(IDC_MONTHS2, "1");
@@ -122,7 +108,7 @@ TEST_F(TallyvaneEndToEnd, ScheduleEditedInItsDialog)
     schedule.PressKey(VK_RETURN);
     ASSERT_TRUE(schedule.WaitUntilGone(kWait));
     form.Sync();
-    EXPECT_EQ(ReadFile("part5.txt"),
+    EXPECT_EQ(ReadBytes(File("part5.txt")),
               "\r\n\r\n1,200.00\r\n" + std::string("\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n"));
     EXPECT_EQ(form.Text(IDC_ITEM5), "$1,200.00");
     EXPECT_EQ(form.Text(IDC_MONTHLY_PAYMENT), "100.00");
@@ -135,12 +121,12 @@ TEST_F(TallyvaneEndToEnd, ScheduleEditedInItsDialog)
     ASSERT_TRUE(schedule.WaitUntilGone(kWait));
     form.Sync();
     EXPECT_EQ(form.Text(IDC_ITEM5), "$1,200.00");
-    EXPECT_EQ(ReadFile("part5.txt").substr(0, 14), "\r\n\r\n1,200.00\r\n");
+    EXPECT_EQ(ReadBytes(File("part5.txt")).substr(0, 14), "\r\n\r\n1,200.00\r\n");
 }
 
 TEST_F(TallyvaneEndToEnd, CloseAndRestartShowsTheSameFigures)
 {
-    WriteFile("part3.txt", "100\r\n200\r\n");
+    WriteBytes(File("part3.txt"), "100\r\n200\r\n");
     RemoteDialog form = Start();
     form.SetText(IDC_MONTHS3, " 2.5 ");
     form.SetText(IDC_PER_MONTH3, "$100.00");
@@ -180,9 +166,9 @@ TEST_F(TallyvaneEndToEnd, EscapeAndEnterKeepTheFigures)
 
 TEST_F(TallyvaneEndToEnd, ResetClearsTheWorkingFolderAndTheForm)
 {
-    WriteFile("part1.txt", "5\r\n");
-    WriteFile("notes.txt", "x");
-    WriteFile("part1.bak", "x");
+    WriteBytes(File("part1.txt"), "5\r\n");
+    WriteBytes(File("notes.txt"), "x");
+    WriteBytes(File("part1.bak"), "x");
     RemoteDialog form = Start();
     form.SetText(IDC_MONTHS1, "4");
     form.PostClose();
@@ -206,7 +192,7 @@ TEST_F(TallyvaneEndToEnd, ResetClearsTheWorkingFolderAndTheForm)
 // other program as the reason, and "Close without saving" leaves the old file whole.
 TEST_F(TallyvaneEndToEnd, ClosingWhileAnotherProgramHoldsTheFormFile)
 {
-    WriteFile("main.txt", "old\r\n");
+    WriteBytes(File("main.txt"), "old\r\n");
     RemoteDialog form = Start();
     form.SetText(IDC_MONTHS1, "typed");
     {
@@ -219,12 +205,11 @@ TEST_F(TallyvaneEndToEnd, ClosingWhileAnotherProgramHoldsTheFormFile)
         ASSERT_TRUE(question);
         EXPECT_LT(GetTickCount64() - start, 5000u);
         const std::string told = question.Text(IDC_SAVE_FAILED_MESSAGE);
-        EXPECT_NE(told.find("main.txt"), std::string::npos) << told;
-        EXPECT_NE(told.find("another program is using the file"), std::string::npos) << told;
+        EXPECT_TRUE(NamesFileAndReason(told, "main.txt", "another program is using the file"));
         question.Click(IDC_CLOSE_WITHOUT_SAVING);
         ExpectEnded();
     }
-    EXPECT_EQ(ReadFile("main.txt"), "old\r\n");
+    EXPECT_EQ(ReadBytes(File("main.txt")), "old\r\n");
     EXPECT_FALSE(std::filesystem::exists(File("main.txt.tmp")));
 }
 
@@ -273,42 +258,50 @@ TEST_F(TallyvaneEndToEnd, StartsOnHostileFiles)
     std::string millionLines;
     for (int line = 0; line < 1000000; ++line)
         millionLines += "1\r\n";
+    // What the first box shows follows from the reading rules: CR LF or a lone LF ends a line, a
+    // lone CR stays in it, a read takes at most 499 characters, the box shows the line without its
+    // CRs, up to its first NUL byte. Byte-order marks are read as text. A schedule alone leaves the
+    // form as a cleared start shows it.
     const struct
     {
         const char* what;
         const char* file;
         std::string bytes;
-        std::string months1; // what the first box shows
+        std::optional<std::string> months1; // what the first box shows, when worked out
     } cases[] = {
         {"10 MB single-line form file", "main.txt", std::string(10 * 1024 * 1024, '7'),
          std::string(499, '7')},
         {"schedule of NUL bytes", "part1.txt", std::string(4096, '\0'), ""},
-        {"binary garbage as form file", "main.txt", garbage, ""},
+        {"binary garbage as form file", "main.txt", garbage, std::nullopt},
         {"a million lines", "part2.txt", millionLines, ""},
-        {"CR-only form file", "main.txt", "4\r$50.00\r6\r", ""},
+        // One line: every CR stays in it, and the box drops them.
+        {"CR-only form file", "main.txt", "4\r$50.00\r6\r", "4$50.006"},
         {"LF-only form file", "main.txt", "4\n$50.00\n", "4"},
         {"UTF-8 byte-order mark", "main.txt",
          "\xEF\xBB\xBF"
          "4\r\n",
          "\xEF\xBB\xBF"
          "4"},
+        // The first line is FF FE '4' NUL CR NUL, ended by the LF; without its CR the box shows it
+        // up to the first NUL.
         {"UTF-16 byte-order mark", "main.txt",
          std::string("\xFF\xFE"
                      "4\0\r\0\n\0",
                      8),
-         ""},
+         "\xFF\xFE"
+         "4"},
         {"amounts beyond the double range", "main.txt", "1e400\r\n1e400\r\n", "1e400"},
     };
     for (const auto& c : cases)
     {
         std::filesystem::remove_all(m_place / "current");
         std::filesystem::create_directories(m_place / "current");
-        WriteFile(c.file, c.bytes);
+        WriteBytes(File(c.file), c.bytes);
         RemoteDialog form = Start();
         ASSERT_TRUE(form) << c.what;
-        if (!c.months1.empty())
+        if (c.months1)
         {
-            EXPECT_EQ(form.Text(IDC_MONTHS1), c.months1) << c.what;
+            EXPECT_EQ(form.Text(IDC_MONTHS1), *c.months1) << c.what;
         }
         form.Focus(IDC_CUSHION);
         form.Focus(IDC_MONTHS2);

@@ -1,5 +1,6 @@
 // Edit boxes and date pickers moved to and from the lines of a file: real controls, the bytes a
 // save would store and files read back through the program's line reader.
+#include "TempFolder.h"
 #include "WorkingFolderTest.h"
 
 #include "fields/EditBoxText.h"
@@ -53,7 +54,7 @@ protected:
     FilePath FileOf(const std::string& bytes)
     {
         const FilePath file = File("lines.txt");
-        Store(file, bytes);
+        WriteBytes(file, bytes);
         return file;
     }
 

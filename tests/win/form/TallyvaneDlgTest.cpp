@@ -1,7 +1,12 @@
 // The escrow adjustment form in a real window: start-up with and without a form file, the
 // fields that run the analysis, the "two months" box, the item buttons, Reset, closing, and the
 // about box.
+#include "DialogItems.h"
+#include "FormFile.h"
 #include "ModalDriver.h"
+#include "SaveMessage.h"
+#include "TempFolder.h"
+#include "WorkingFolderTest.h"
 
 #include "core/Schedules.h"
 #include "core/WorkingFolder.h"
@@ -10,77 +15,20 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 
 namespace
 {
 
-// A fresh working folder beside the test program for each test.
-class TallyvaneDlgTest : public ::testing::Test
+// The form over an empty working folder of its own.
+class TallyvaneDlgTest : public WorkingFolderTest
 {
 protected:
-    void SetUp() override
-    {
-        std::filesystem::remove_all(m_folder);
-        std::filesystem::create_directories(m_folder);
-    }
-    void TearDown() override
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_folder, ignored);
-    }
-
-    FilePath File(const std::string& name) const { return m_folder / name; }
-    void WriteFile(const std::string& name, const std::string& bytes) const
-    {
-        std::ofstream(File(name), std::ios::binary) << bytes;
-    }
-    std::string ReadFile(const std::string& name) const
-    {
-        std::ifstream in(File(name), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
     bool FolderIsEmpty() const { return std::filesystem::is_empty(m_folder); }
 
-    // A form file of the twenty lines as the form writes them: the first item lines given, the
-    // other item lines empty, May 2004, the flag and the cushion.
-    static std::string FormFile(std::string items, const std::string& flag,
-                                const std::string& cushion)
-    {
-        for (auto lines = std::count(items.begin(), items.end(), '\n'); lines < 16; ++lines)
-            items += "\r\n";
-        return items + "05\r\n2004\r\n" + flag + "\r\n" + cushion + "\r\n";
-    }
-
-    const FilePath m_folder = WorkingFolder().value();
     CTallyvaneDlg m_form;
 };
-
-std::string Text(HWND dialog, int id)
-{
-    char text[600] = {};
-    ::GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
-}
-
-void SetText(HWND dialog, int id, const char* text)
-{
-    ::SetDlgItemTextA(dialog, id, text);
-}
-
-bool Checked(HWND dialog, int id)
-{
-    return ::IsDlgButtonChecked(dialog, id) == BST_CHECKED;
-}
-
-void Click(HWND dialog, int id)
-{
-    ::SendMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0);
-}
 
 const int kItemBoxes[] = {IDC_MONTHS1, IDC_PER_MONTH1, IDC_MONTHS2, IDC_PER_MONTH2,
                           IDC_MONTHS3, IDC_PER_MONTH3, IDC_MONTHS4, IDC_PER_MONTH4,
@@ -92,7 +40,7 @@ const int kItemButtons[] = {IDC_ITEM1, IDC_ITEM2, IDC_ITEM3, IDC_ITEM4,
 TEST_F(TallyvaneDlgTest, StartsClearedWithoutAFormFileAndSavesTheDefaultsOnClose)
 {
     // A save cut short by a crash left its temporary file; start-up removes it.
-    WriteFile("main.txt.tmp", "half a sa");
+    WriteBytes(File("main.txt.tmp"), "half a sa");
     const INT_PTR result = RunModal(m_form, [&] {
         const HWND form = m_form.m_hWnd;
         for (int id : kItemBoxes)
@@ -114,8 +62,8 @@ TEST_F(TallyvaneDlgTest, StartsClearedWithoutAFormFileAndSavesTheDefaultsOnClose
     std::string defaults;
     for (int line = 1; line <= 16; ++line)
         defaults += "\r\n";
-    EXPECT_EQ(ReadFile("main.txt"), defaults + "01\r\n2004\r\n0\r\n\r\n");
-    EXPECT_EQ(ReadFile("main.txt").size(), 47u);
+    EXPECT_EQ(ReadBytes(File("main.txt")), defaults + "01\r\n2004\r\n0\r\n\r\n");
+    EXPECT_EQ(ReadBytes(File("main.txt")).size(), 47u);
 }
 
 // Each of the eighteen analysis inputs runs the analysis when it loses the focus; the year does
@@ -124,8 +72,8 @@ TEST_F(TallyvaneDlgTest, LeavingAnInputRunsTheAnalysis)
 {
     RunModal(m_form, [&] {
         const HWND form = m_form.m_hWnd;
-        SetText(form, IDC_MONTHS1, "4");
-        SetText(form, IDC_PER_MONTH1, "$50.00");
+        SetText(form, IDC_MONTHS1, WorkedExample::kMonths1);
+        SetText(form, IDC_PER_MONTH1, WorkedExample::kDeposit1);
         const struct
         {
             int id;
@@ -158,7 +106,8 @@ TEST_F(TallyvaneDlgTest, LeavingAnInputRunsTheAnalysis)
             ::SetFocus(::GetDlgItem(form, c.id));
             SetText(form, IDC_ADJUSTMENT, "stale");
             ::SetFocus(::GetDlgItem(form, IDC_RESET));
-            EXPECT_EQ(Text(form, IDC_ADJUSTMENT), c.runs ? "-200.00 = $0.00 - $200.00" : "stale")
+            EXPECT_EQ(Text(form, IDC_ADJUSTMENT),
+                      c.runs ? WorkedExample::kItem1AloneAdjustment : "stale")
                 << c.id;
         }
         m_form.EndDialog(IDOK);
@@ -167,7 +116,7 @@ TEST_F(TallyvaneDlgTest, LeavingAnInputRunsTheAnalysis)
 
 TEST_F(TallyvaneDlgTest, TwoMonthsSetsTheCushionOnlyWhenSwitchedOn)
 {
-    WriteFile("part1.txt", "1200\r\n");
+    WriteBytes(File("part1.txt"), "1200\r\n");
     RunModal(m_form, [&] {
         const HWND form = m_form.m_hWnd;
         Click(form, IDC_TWO_MONTHS);
@@ -177,7 +126,7 @@ TEST_F(TallyvaneDlgTest, TwoMonthsSetsTheCushionOnlyWhenSwitchedOn)
         EXPECT_EQ(Text(form, IDC_ADJUSTMENT), "1300.00 = $1300.00 - $0.00");
 
         // Switching off keeps the cushion and runs nothing; switching on again renews it.
-        WriteFile("part1.txt", "2400\r\n");
+        WriteBytes(File("part1.txt"), "2400\r\n");
         Click(form, IDC_TWO_MONTHS);
         EXPECT_FALSE(Checked(form, IDC_TWO_MONTHS));
         EXPECT_EQ(Text(form, IDC_CUSHION), "200.00");
@@ -202,7 +151,7 @@ TEST_F(TallyvaneDlgTest, ItemButtonRunsTheScheduleAndRecomputesWhateverItsOutcom
         Click(form, IDC_ITEM4);
         EXPECT_EQ(Text(form, IDC_ITEM4), "$0.00");
         EXPECT_EQ(Text(form, IDC_MONTHLY_PAYMENT), "0.00");
-        EXPECT_EQ(ReadFile("part4.txt"), "");
+        EXPECT_EQ(ReadBytes(File("part4.txt")), "");
 
         WhenDialogOpens("Disbursement Schedule", [](HWND schedule) {
             SetText(schedule, IDC_JANUARY, "$2,400.00");
@@ -219,12 +168,12 @@ TEST_F(TallyvaneDlgTest, ItemButtonRunsTheScheduleAndRecomputesWhateverItsOutcom
 TEST_F(TallyvaneDlgTest, ResetDeletesTheTextFilesAndKeepsTheTwoMonthsBox)
 {
     for (int item = 1; item <= 8; ++item)
-        WriteFile(ScheduleFileName(item), "1\r\n");
-    WriteFile("main.txt", FormFile("4\r\n$50.00\r\n", "1", "77"));
-    WriteFile("notes.txt", "kept?");
-    WriteFile("part1.bak", "kept");
+        WriteBytes(File(ScheduleFileName(item)), "1\r\n");
+    WriteBytes(File("main.txt"), FormFile("4\r\n$50.00\r\n", "1", "77"));
+    WriteBytes(File("notes.txt"), "kept?");
+    WriteBytes(File("part1.bak"), "kept");
     std::filesystem::create_directories(File("old"));
-    WriteFile("old/part1.txt", "kept");
+    WriteBytes(File("old/part1.txt"), "kept");
     RunModal(m_form, [&] {
         const HWND form = m_form.m_hWnd;
         EXPECT_TRUE(Checked(form, IDC_TWO_MONTHS));
@@ -238,22 +187,22 @@ TEST_F(TallyvaneDlgTest, ResetDeletesTheTextFilesAndKeepsTheTwoMonthsBox)
         EXPECT_EQ(Text(form, IDC_ADJUSTMENT), "");
         for (const auto& entry : std::filesystem::directory_iterator(m_folder))
             EXPECT_NE(entry.path().extension(), ".txt") << entry.path();
-        EXPECT_EQ(ReadFile("part1.bak"), "kept");
-        EXPECT_EQ(ReadFile("old/part1.txt"), "kept");
+        EXPECT_EQ(ReadBytes(File("part1.bak")), "kept");
+        EXPECT_EQ(ReadBytes(File("old/part1.txt")), "kept");
         // The box is still on: the next click switches it off and leaves the cushion empty.
         Click(form, IDC_TWO_MONTHS);
         EXPECT_FALSE(Checked(form, IDC_TWO_MONTHS));
         EXPECT_EQ(Text(form, IDC_CUSHION), "");
         ::PostMessageA(form, WM_CLOSE, 0, 0);
     });
-    EXPECT_EQ(ReadFile("main.txt").size(), 47u);
+    EXPECT_EQ(ReadBytes(File("main.txt")).size(), 47u);
 }
 
 // A file that cannot be deleted stays; the others still go and the form is cleared.
 TEST_F(TallyvaneDlgTest, ResetGoesOnPastAFileItCannotDelete)
 {
-    WriteFile("part1.txt", "1\r\n");
-    WriteFile("part2.txt", "2\r\n");
+    WriteBytes(File("part1.txt"), "1\r\n");
+    WriteBytes(File("part2.txt"), "2\r\n");
     ASSERT_TRUE(::SetFileAttributesW(File("part1.txt").c_str(), FILE_ATTRIBUTE_READONLY));
     RunModal(m_form, [&] {
         SetText(m_form.m_hWnd, IDC_MONTHS1, "4");
@@ -262,11 +211,12 @@ TEST_F(TallyvaneDlgTest, ResetGoesOnPastAFileItCannotDelete)
         m_form.EndDialog(IDOK);
     });
     ::SetFileAttributesW(File("part1.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_EQ(ReadFile("part1.txt"), "1\r\n");
+    EXPECT_EQ(ReadBytes(File("part1.txt")), "1\r\n");
     EXPECT_FALSE(std::filesystem::exists(File("part2.txt")));
 }
 
 // Whatever the form file holds comes back as it stood; a short or empty file empties the rest.
+// No schedule holds an amount, so the figures are the cushion loaded less the reserves loaded.
 TEST_F(TallyvaneDlgTest, LoadsTheFormFileAsItStands)
 {
     const struct
@@ -274,15 +224,19 @@ TEST_F(TallyvaneDlgTest, LoadsTheFormFileAsItStands)
         std::string bytes;
         std::string months1, month, year, cushion;
         bool twoMonths;
+        std::string adjustment;
     } cases[] = {
-        {"", "", "", "", "", false},
-        {FormFile(" 4 \r\nabc\r\n", "1", "$500.00"), " 4 ", "05", "2004", "$500.00", true},
-        {FormFile("1\r\n", "7", ""), "1", "05", "2004", "", false},
-        {"12\r34\r\n", "1234", "", "", "", false},
+        {"", "", "", "", "", false, "0.00 = $0.00 - $0.00"},
+        {FormFile(" 4 \r\nabc\r\n", "1", "$500.00"), " 4 ", "05", "2004", "$500.00", true,
+         "500.00 = $500.00 - $0.00"},
+        {FormFile("1\r\n", "7", ""), "1", "05", "2004", "", false, "0.00 = $0.00 - $0.00"},
+        {FormFile("4\r\n$50.00\r\n", "0", ""), "4", "05", "2004", "", false,
+         "-200.00 = $0.00 - $200.00"},
+        {"12\r34\r\n", "1234", "", "", "", false, "0.00 = $0.00 - $0.00"},
     };
     for (const auto& c : cases)
     {
-        WriteFile("main.txt", c.bytes);
+        WriteBytes(File("main.txt"), c.bytes);
         CTallyvaneDlg form;
         RunModal(form, [&] {
             EXPECT_EQ(Text(form.m_hWnd, IDC_MONTHS1), c.months1);
@@ -292,6 +246,7 @@ TEST_F(TallyvaneDlgTest, LoadsTheFormFileAsItStands)
             EXPECT_EQ(Checked(form.m_hWnd, IDC_TWO_MONTHS), c.twoMonths);
             EXPECT_EQ(Text(form.m_hWnd, IDC_ITEM8), "$0.00");
             EXPECT_NE(Text(form.m_hWnd, IDC_ADJUSTMENT), "") << "the analysis ran";
+            EXPECT_EQ(Text(form.m_hWnd, IDC_ADJUSTMENT), c.adjustment) << c.bytes;
             form.EndDialog(IDOK);
         });
     }
@@ -316,7 +271,7 @@ TEST_F(TallyvaneDlgTest, EveryWayOutSavesTheForm)
             else
                 ::PostMessageA(form.m_hWnd, WM_COMMAND, way, 0);
         });
-        const std::string saved = ReadFile("main.txt");
+        const std::string saved = ReadBytes(File("main.txt"));
         EXPECT_NE(saved.find("\r\ntyped\r\n"), std::string::npos) << way;
         EXPECT_NE(saved.find("\r\n" + std::string(498, '7') + "\r\n"), std::string::npos) << way;
     }
@@ -326,8 +281,8 @@ TEST_F(TallyvaneDlgTest, EveryWayOutSavesTheForm)
 // again, and "Close without saving" closes with the old file whole.
 TEST_F(TallyvaneDlgTest, AFailedSaveAtClosingIsToldAndAnswered)
 {
-    WriteFile("main.txt", FormFile("", "0", "old"));
-    const std::string stored = ReadFile("main.txt");
+    WriteBytes(File("main.txt"), FormFile("", "0", "old"));
+    const std::string stored = ReadBytes(File("main.txt"));
     ASSERT_TRUE(::SetFileAttributesW(File("main.txt").c_str(), FILE_ATTRIBUTE_READONLY));
     std::string told;
     const INT_PTR retried = RunModal(m_form, [&] {
@@ -339,7 +294,7 @@ TEST_F(TallyvaneDlgTest, AFailedSaveAtClosingIsToldAndAnswered)
         });
         ::SendMessageA(form, WM_CLOSE, 0, 0);
         EXPECT_TRUE(::IsWindowVisible(form)) << "Escape goes back to the form";
-        EXPECT_EQ(ReadFile("main.txt"), stored);
+        EXPECT_EQ(ReadBytes(File("main.txt")), stored);
         WhenDialogOpens("Tallyvane", [&](HWND question) {
             ::SetFileAttributesW(File("main.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
             ::PostMessageA(question, WM_COMMAND, IDRETRY, 0);
@@ -347,9 +302,8 @@ TEST_F(TallyvaneDlgTest, AFailedSaveAtClosingIsToldAndAnswered)
         ::PostMessageA(form, WM_CLOSE, 0, 0);
     });
     EXPECT_EQ(retried, IDCANCEL);
-    EXPECT_NE(told.find("main.txt"), std::string::npos) << told;
-    EXPECT_NE(told.find("read-only"), std::string::npos) << told;
-    EXPECT_EQ(ReadFile("main.txt"), FormFile("", "0", "new"));
+    EXPECT_TRUE(NamesFileAndReason(told, "main.txt", "read-only"));
+    EXPECT_EQ(ReadBytes(File("main.txt")), FormFile("", "0", "new"));
 
     ASSERT_TRUE(::SetFileAttributesW(File("main.txt").c_str(), FILE_ATTRIBUTE_READONLY));
     CTallyvaneDlg form;
@@ -361,7 +315,7 @@ TEST_F(TallyvaneDlgTest, AFailedSaveAtClosingIsToldAndAnswered)
         ::PostMessageA(form.m_hWnd, WM_COMMAND, IDOK, 0);
     });
     EXPECT_EQ(closed, IDOK);
-    EXPECT_EQ(ReadFile("main.txt"), FormFile("", "0", "new"));
+    EXPECT_EQ(ReadBytes(File("main.txt")), FormFile("", "0", "new"));
     ::SetFileAttributesW(File("main.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
@@ -375,7 +329,7 @@ TEST_F(TallyvaneDlgTest, SavingCreatesAMissingWorkingFolder)
     std::string expected;
     for (int line = 1; line <= 14; ++line)
         expected += "\r\n";
-    EXPECT_EQ(ReadFile("main.txt"), expected + "kept\r\n\r\n01\r\n2004\r\n0\r\n\r\n");
+    EXPECT_EQ(ReadBytes(File("main.txt")), expected + "kept\r\n\r\n01\r\n2004\r\n0\r\n\r\n");
 }
 
 TEST_F(TallyvaneDlgTest, AboutBoxFromTheSystemMenu)

@@ -1,8 +1,5 @@
 #include "WorkingFolderTest.h"
 
-#include <fstream>
-#include <iterator>
-
 void WorkingFolderTest::SetUp()
 {
     const std::optional<FilePath> folder = WorkingFolder();
@@ -22,19 +19,4 @@ void WorkingFolderTest::TearDown()
 FilePath WorkingFolderTest::File(const std::string& name) const
 {
     return m_folder / name;
-}
-
-std::string WorkingFolderTest::BytesOf(const FilePath& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return "<missing>";
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WorkingFolderTest::Store(const FilePath& file, const std::string& bytes)
-{
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    ASSERT_TRUE(out.good()) << file.string();
 }

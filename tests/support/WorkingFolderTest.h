@@ -15,9 +15,6 @@ protected:
 
     // A file of the working folder.
     FilePath File(const std::string& name) const;
-    // The file's bytes; "<missing>" when there is no such file.
-    static std::string BytesOf(const FilePath& file);
-    static void Store(const FilePath& file, const std::string& bytes);
 
     FilePath m_folder;
 };

@@ -1,0 +1,23 @@
+// The items of a dialog driven from inside its own thread: their texts, check boxes, clicks and
+// keys, the way the user would work them.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// The window's whole text: a dialog's caption, a message box's text.
+std::string WindowText(HWND window);
+
+// The whole text of the dialog's item.
+std::string Text(HWND dialog, int id);
+void SetText(HWND dialog, int id, const char* text);
+
+// Whether the dialog's check box is checked.
+bool Checked(HWND dialog, int id);
+
+// Clicks the dialog's button; its handler has run when this returns.
+void Click(HWND dialog, int id);
+
+// Posts a key's press and release to the window, for the dialog's own loop to handle.
+void PostKey(HWND window, WPARAM key);
