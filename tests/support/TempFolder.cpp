@@ -3,7 +3,7 @@
 #include <atomic>
 #include <chrono>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 #include <stdexcept>
 
 TempFolder::TempFolder()
@@ -26,7 +26,9 @@ std::string ReadBytes(const FilePath& file)
     std::ifstream in(file, std::ios::binary);
     if (!in)
         throw std::runtime_error("cannot read " + file.string());
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return std::move(bytes).str();
 }
 
 void WriteBytes(const FilePath& file, const std::string& bytes)

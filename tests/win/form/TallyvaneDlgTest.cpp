@@ -8,8 +8,10 @@
 #include "TempFolder.h"
 #include "WorkingFolderTest.h"
 
+#include "core/NumberFormat.h"
 #include "core/Schedules.h"
 #include "core/WorkingFolder.h"
+#include "dialogs/FormItems.h"
 #include "dialogs/TallyvaneDlg.h"
 #include "res/resource.h"
 
@@ -30,23 +32,18 @@ protected:
     CTallyvaneDlg m_form;
 };
 
-const int kItemBoxes[] = {IDC_MONTHS1, IDC_PER_MONTH1, IDC_MONTHS2, IDC_PER_MONTH2,
-                          IDC_MONTHS3, IDC_PER_MONTH3, IDC_MONTHS4, IDC_PER_MONTH4,
-                          IDC_MONTHS5, IDC_PER_MONTH5, IDC_MONTHS6, IDC_PER_MONTH6,
-                          IDC_MONTHS7, IDC_PER_MONTH7, IDC_MONTHS8, IDC_PER_MONTH8};
-const int kItemButtons[] = {IDC_ITEM1, IDC_ITEM2, IDC_ITEM3, IDC_ITEM4,
-                            IDC_ITEM5, IDC_ITEM6, IDC_ITEM7, IDC_ITEM8};
-
 TEST_F(TallyvaneDlgTest, StartsClearedWithoutAFormFileAndSavesTheDefaultsOnClose)
 {
     // A save cut short by a crash left its temporary file; start-up removes it.
     WriteBytes(File("main.txt.tmp"), "half a sa");
     const INT_PTR result = RunModal(m_form, [&] {
         const HWND form = m_form.m_hWnd;
-        for (int id : kItemBoxes)
-            EXPECT_EQ(Text(form, id), "") << id;
-        for (int id : kItemButtons)
-            EXPECT_EQ(Text(form, id), "$0.00") << id;
+        for (const FormItem& item : kFormItems)
+        {
+            EXPECT_EQ(Text(form, item.monthsBox), "") << item.heading;
+            EXPECT_EQ(Text(form, item.depositBox), "") << item.heading;
+            EXPECT_EQ(Text(form, item.button), "$0.00") << item.heading;
+        }
         EXPECT_EQ(Text(form, IDC_FIRST_PAYMENT_MONTH), "01");
         EXPECT_EQ(Text(form, IDC_FIRST_PAYMENT_YEAR), "2004");
         EXPECT_EQ(Text(form, IDC_CUSHION), "");
@@ -161,6 +158,40 @@ TEST_F(TallyvaneDlgTest, ItemButtonRunsTheScheduleAndRecomputesWhateverItsOutcom
         EXPECT_EQ(Text(form, IDC_ITEM4), "$2,400.00");
         EXPECT_EQ(Text(form, IDC_MONTHLY_PAYMENT), "200.00");
         EXPECT_EQ(Text(form, IDC_ADJUSTMENT), "2200.00 = $2200.00 - $0.00");
+        m_form.EndDialog(IDOK);
+    });
+}
+
+// Each item's button opens that item's schedule, names its file, and shows that item's total; the
+// figures follow every schedule saved so far. Item N's schedule holds N x 100 in January.
+TEST_F(TallyvaneDlgTest, EachItemButtonEditsItsOwnSchedule)
+{
+    RunModal(m_form, [&] {
+        const HWND form = m_form.m_hWnd;
+        int saved = 0;
+        for (int item = 1; item <= kEscrowItems; ++item)
+        {
+            const FormItem& row = kFormItems[item - 1];
+            SCOPED_TRACE(row.heading);
+            const std::string january = std::to_string(item * 100);
+            WhenDialogOpens("Disbursement Schedule", [&](HWND schedule) {
+                SetText(schedule, IDC_JANUARY, january.c_str());
+                ::PostMessageA(schedule, WM_COMMAND, IDOK, 0);
+            });
+            Click(form, row.button);
+            saved += item * 100;
+            EXPECT_EQ(ReadBytes(File(ScheduleFileName(item))).substr(0, january.size() + 2),
+                      january + "\r\n");
+            EXPECT_EQ(Text(form, row.button), "$" + january + ".00");
+            EXPECT_EQ(Text(form, IDC_MONTHLY_PAYMENT), TwoDecimalText(saved / 12.0));
+            // The line the button belongs to carries the item's heading.
+            EXPECT_TRUE(
+                ::FindWindowExA(form, nullptr, "Static",
+                                ("100" + std::to_string(item) + ".  " + row.heading).c_str()));
+        }
+        for (int item = 1; item <= kEscrowItems; ++item)
+            EXPECT_EQ(Text(form, kFormItems[item - 1].button),
+                      "$" + std::to_string(item * 100) + ".00");
         m_form.EndDialog(IDOK);
     });
 }
