@@ -22,10 +22,10 @@
 namespace
 {
 
-std::string ItemText(HWND dialog, int id)
+std::string WindowText(HWND window)
 {
     char text[512] = {};
-    ::GetDlgItemTextA(dialog, id, text, sizeof text);
+    ::GetWindowTextA(window, text, sizeof text);
     return text;
 }
 
@@ -53,10 +53,23 @@ protected:
                 CloseHandle(handle);
             }
         };
-        const HWND form = m_hWnd;
+        // The boxes' handles, as the form holds them.
+        const auto box = [this](int id) { return ::GetDlgItem(m_hWnd, id); };
+        std::vector<HWND> inputBoxes;
+        for (const FormItem& item : kFormItems)
+        {
+            inputBoxes.push_back(box(item.monthsBox));
+            inputBoxes.push_back(box(item.depositBox));
+        }
+        const HWND monthBox = box(IDC_FIRST_PAYMENT_MONTH);
+        const HWND cushionBox = box(IDC_CUSHION);
+        const HWND paymentBox = box(IDC_MONTHLY_PAYMENT);
+        const HWND resultBox = box(IDC_ADJUSTMENT);
         EscrowInputs inputs;
-        const std::string payment = ItemText(form, IDC_MONTHLY_PAYMENT);
-        const std::string result = ItemText(form, IDC_ADJUSTMENT);
+        const std::string payment = WindowText(paymentBox);
+        const std::string result = WindowText(resultBox);
+        const std::string changed = result + " ";
+        volatile bool unchanged = true;
         const struct
         {
             const char* name;
@@ -67,11 +80,11 @@ protected:
              [&] {
                  for (int index = 0; index < kEscrowItems; ++index)
                  {
-                     inputs.reserveMonths[index] = ItemText(form, kFormItems[index].monthsBox);
-                     inputs.monthlyDeposits[index] = ItemText(form, kFormItems[index].depositBox);
+                     inputs.reserveMonths[index] = WindowText(inputBoxes[2 * index]);
+                     inputs.monthlyDeposits[index] = WindowText(inputBoxes[2 * index + 1]);
                  }
-                 inputs.firstPaymentMonth = ItemText(form, IDC_FIRST_PAYMENT_MONTH);
-                 inputs.cushion = ItemText(form, IDC_CUSHION);
+                 inputs.firstPaymentMonth = WindowText(monthBox);
+                 inputs.cushion = WindowText(cushionBox);
              }},
             {"the arithmetic and its texts",
              [&] {
@@ -79,10 +92,15 @@ protected:
                  TwoDecimalText(figures.monthlyPayment);
                  ResultText(figures);
              }},
-            {"writing the two results",
+            {"comparing the two results",
              [&] {
-                 ::SetDlgItemTextA(form, IDC_MONTHLY_PAYMENT, payment.c_str());
-                 ::SetDlgItemTextA(form, IDC_ADJUSTMENT, result.c_str());
+                 unchanged = WindowText(paymentBox) == payment && WindowText(resultBox) == result;
+             }},
+            // What a recalculation whose result changed adds: a new text, and the old one back.
+            {"writing a changed result, twice",
+             [&] {
+                 ::SetWindowTextA(resultBox, changed.c_str());
+                 ::SetWindowTextA(resultBox, result.c_str());
              }},
             {"the data exchange", [this] { UpdateData(TRUE); }},
         };

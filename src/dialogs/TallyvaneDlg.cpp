@@ -215,18 +215,17 @@ EscrowInputs CTallyvaneDlg::ReadInputs() const
 void CTallyvaneDlg::ShowFigures(const MonthAmounts& combined, const EscrowInputs& inputs)
 {
     const EscrowFigures figures = AnalyzeEscrow(combined, inputs);
-    m_editMonthlyPayment.SetWindowText(TwoDecimalText(figures.monthlyPayment).c_str());
-    m_editAdjustment.SetWindowText(ResultText(figures).c_str());
+    m_editMonthlyPayment.SetWindowTextIfChanged(TwoDecimalText(figures.monthlyPayment).c_str());
+    m_editAdjustment.SetWindowTextIfChanged(ResultText(figures).c_str());
 }
 
 void CTallyvaneDlg::ShowItemTotal(int item, const MonthAmounts& schedule)
 {
-    m_items[item - 1].button.SetWindowText(ItemTotalText(schedule).c_str());
+    m_items[item - 1].button.SetWindowTextIfChanged(ItemTotalText(schedule).c_str());
 }
 
 void CTallyvaneDlg::Recalculate()
 {
-    UpdateData(TRUE);
     ShowFigures(CombinedSchedule(ReadItemSchedules(WorkingFolder())), ReadInputs());
 }
 
@@ -236,7 +235,6 @@ void CTallyvaneDlg::OnItemButton(UINT id)
     if (item == 0)
         return;
     EditSchedule(item);
-    UpdateData(TRUE);
     const ItemSchedules schedules = ReadItemSchedules(WorkingFolder());
     ShowItemTotal(item, schedules[item - 1]);
     ShowFigures(CombinedSchedule(schedules), ReadInputs());

@@ -173,6 +173,14 @@ void CWnd::SetWindowText(const char* text)
     ::SetWindowTextA(m_hWnd, text);
 }
 
+void CWnd::SetWindowTextIfChanged(const char* text)
+{
+    CString current;
+    GetWindowText(current);
+    if (current.str() != text)
+        SetWindowText(text);
+}
+
 void CWnd::GetWindowText(CString& text) const
 {
     const int length = ::GetWindowTextLengthA(m_hWnd);

@@ -35,6 +35,9 @@ public:
     bool HasMessageMapOfItsOwn() const { return GetMessageMap() != CWnd::GetThisMessageMap(); }
 
     void SetWindowText(const char* text);
+    // Sets the text only when it differs from the window's: an unchanged box is neither redrawn
+    // nor told of a change.
+    void SetWindowTextIfChanged(const char* text);
     void GetWindowText(CString& text) const;
 
     DWORD GetStyle() const;
