@@ -190,13 +190,21 @@ TEST_F(LabelInDialog, FaceNameKeepsAtMostThirtyOneCharacters)
     });
 }
 
-// Presses and releases the left button over the window with the real cursor.
+// Presses and releases the left button over the window with the real cursor. The press carries
+// the window's centre itself: a press without a place lands wherever the pointer is, and under
+// load the pointer may not have reached the window yet.
 void ClickOn(HWND window)
 {
     MoveCursorOnto(window);
+    RECT rect;
+    ::GetWindowRect(window, &rect);
+    const int x = (rect.left + rect.right) / 2;
+    const int y = (rect.top + rect.bottom) / 2;
     INPUT input[2] = {};
     input[0].type = INPUT_MOUSE;
-    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[0].mi.dx = static_cast<LONG>(x * 65536LL / ::GetSystemMetrics(SM_CXSCREEN));
+    input[0].mi.dy = static_cast<LONG>(y * 65536LL / ::GetSystemMetrics(SM_CYSCREEN));
+    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN;
     input[1].type = INPUT_MOUSE;
     input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     ::SendInput(2, input, sizeof(INPUT));
