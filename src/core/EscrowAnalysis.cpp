@@ -47,8 +47,8 @@ EscrowFigures AnalyzeEscrow(const MonthAmounts& combined, const EscrowInputs& in
     figures.lowPoint = ProjectLowPoint(combined, figures.monthlyPayment,
                                        FirstPaymentMonthIndex(inputs.firstPaymentMonth));
     figures.cushion = ParseMoney(inputs.cushion);
-    figures.initialBalance = figures.cushion - figures.lowPoint;
-    figures.reserves = ReservesAtClosing(inputs);
+    figures.initialBalance = RoundedToCents(figures.cushion - figures.lowPoint);
+    figures.reserves = RoundedToCents(ReservesAtClosing(inputs));
     figures.adjustment = figures.initialBalance - figures.reserves;
     return figures;
 }

@@ -16,12 +16,14 @@ struct EscrowInputs
     std::string cushion;
 };
 
-// The figures of one analysis run, unrounded.
+// The figures of one analysis run: the payment and the projection unrounded, the result in cents.
 struct EscrowFigures
 {
     double monthlyPayment = 0;
     double lowPoint = 0;
     double cushion = 0;
+    // The two figures the result shows, each rounded to the cent, and their difference: the
+    // result's equation adds up as shown.
     double initialBalance = 0;
     double reserves = 0;
     double adjustment = 0;

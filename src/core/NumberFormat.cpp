@@ -266,13 +266,15 @@ void FormatMoney(std::string& text)
             text += '0';
     }
 
-    // Groups of three, counted leftwards from the point (from the end when there is none).
+    // Groups of three, counted leftwards from the point (from the end when there is none). A sign
+    // left in front (that of "-inf", which reads as no number) is no digit and is not grouped.
     const std::size_t integerEnd = std::min(text.find('.'), text.size());
-    std::string grouped;
+    const std::size_t integerStart = std::min(text.find_first_not_of("+-"), integerEnd);
+    std::string grouped(text, 0, integerStart);
     grouped.reserve(text.size() + integerEnd / 3 + 2);
-    for (std::size_t i = 0; i < integerEnd; ++i)
+    for (std::size_t i = integerStart; i < integerEnd; ++i)
     {
-        if (i != 0 && (integerEnd - i) % 3 == 0)
+        if (i != integerStart && (integerEnd - i) % 3 == 0)
             grouped += ',';
         grouped += text[i];
     }
@@ -284,6 +286,11 @@ void FormatMoney(std::string& text)
     if (negative)
         text += '-';
     text += grouped;
+}
+
+double RoundedToCents(double amount)
+{
+    return std::isfinite(amount) ? ParseDecimal(TwoDecimalText(amount)) : amount;
 }
 
 std::string TwoDecimalText(double amount)

@@ -24,6 +24,10 @@ double ParsePercent(std::string text);
 // no separators. An amount beyond the range of a double shows as "inf" or "-inf".
 std::string TwoDecimalText(double amount);
 
+// The amount rounded to the cent by the same rule as TwoDecimalText, so that it shows as the same
+// text; an amount beyond the range of a double, or no number, stays as it is.
+double RoundedToCents(double amount);
+
 // Reads a decimal number at the start of the text: leading white space, an optional sign, digits
 // with an optional point, an optional exponent. Stops at the first character that does not fit;
 // 0 when there is no number. A magnitude beyond the range of a double gives an infinity.

@@ -1,7 +1,11 @@
 #include "core/WorkingFiles.h"
 
+#include "core/SafeSave.h"
+#include "core/Schedules.h"
+
 #include <algorithm>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -16,32 +20,35 @@ bool HasExtensionInAnyCase(const FilePath& path, const std::string& lowerCaseExt
         [](auto c, char wanted) { return (c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c) == wanted; });
 }
 
-// Removes the folder's regular files that the test picks; an entry that cannot be looked at or
-// removed stays, and the rest still go.
-template <typename Picks>
-void RemoveRegularFiles(const std::optional<FilePath>& folder, Picks picks)
+} // namespace
+
+void RemoveStrayTemporaryFiles(const std::optional<FilePath>& folder)
 {
     if (!folder)
         return;
+    std::vector<std::string> saved{kFormFileName};
+    for (int item = 1; item <= kEscrowItems; ++item)
+        saved.push_back(ScheduleFileName(item));
+    for (const std::string& name : saved)
+    {
+        const FilePath temporary = TemporarySavePath(*folder / name);
+        std::error_code ignored;
+        if (std::filesystem::is_regular_file(temporary, ignored))
+            std::filesystem::remove(temporary, ignored);
+    }
+}
+
+void RemoveWorkingTextFiles(const std::optional<FilePath>& folder)
+{
+    if (!folder)
+        return;
+    // An entry that cannot be looked at or removed stays, and the rest still go.
     std::error_code error;
     for (std::filesystem::directory_iterator entry(*folder, error), end; !error && entry != end;
          entry.increment(error))
     {
         std::error_code ignored;
-        if (picks(entry->path()) && entry->is_regular_file(ignored))
+        if (HasExtensionInAnyCase(entry->path(), ".txt") && entry->is_regular_file(ignored))
             std::filesystem::remove(entry->path(), ignored);
     }
-}
-
-} // namespace
-
-void RemoveStrayTemporaryFiles(const std::optional<FilePath>& folder)
-{
-    RemoveRegularFiles(folder, [](const FilePath& file) { return file.extension() == ".tmp"; });
-}
-
-void RemoveWorkingTextFiles(const std::optional<FilePath>& folder)
-{
-    RemoveRegularFiles(folder,
-                       [](const FilePath& file) { return HasExtensionInAnyCase(file, ".txt"); });
 }

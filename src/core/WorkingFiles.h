@@ -6,8 +6,12 @@
 
 #include <optional>
 
-// Removes the temporary files (every regular file ending in ".tmp") that saves cut short (the
-// program killed, the power lost) left in the folder. The user's other files stay.
+// The form file: the form's inputs, one line each.
+constexpr char kFormFileName[] = "main.txt";
+
+// Removes the temporary files that saves cut short (the program killed, the power lost) left in
+// the folder: those of the form file and of the eight schedule files. Every other file stays,
+// whatever its name ends in: it may be the user's.
 void RemoveStrayTemporaryFiles(const std::optional<FilePath>& folder);
 
 // Deletes every regular file of the folder whose extension is ".txt" in any mix of case: the

@@ -18,8 +18,6 @@
 namespace
 {
 
-constexpr char kFormFileName[] = "main.txt";
-
 // What a cleared form shows: January of the year the form was made for, and no amount on the
 // item buttons.
 constexpr char kDefaultFirstPaymentMonth[] = "01";

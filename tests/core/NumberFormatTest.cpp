@@ -143,6 +143,11 @@ TEST(FormatMoney, RewritesTextAsMoneyText)
         {"$-", "$-"},
         {"-", "-"},
         {"1.2.3", "1.2."},
+        // An item total beyond the range of a double: the sign is no digit to group.
+        {"$-inf", "$-inf"},
+        {"$inf", "$inf"},
+        {"$nan", "$nan"},
+        {"--1234", "--1,234"},
     };
     for (const auto& [in, out] : cases)
     {
