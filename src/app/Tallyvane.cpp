@@ -1,5 +1,7 @@
 #include "app/Tallyvane.h"
 
+#include "app/OneCopyPerFolder.h"
+#include "core/WorkingFolder.h"
 #include "dialogs/TallyvaneDlg.h"
 
 // The one application object, constructed before the entry point runs InitInstance.
@@ -7,6 +9,13 @@ CTallyvaneApp theApp;
 
 BOOL CTallyvaneApp::InitInstance()
 {
+    const OneCopyPerFolder claim(WorkingFolder());
+    if (claim.AnotherCopyRuns())
+    {
+        claim.BringTheOtherCopyForward();
+        return FALSE;
+    }
+
     AfxEnableControlContainer();
     Enable3dControlsStatic();
 

@@ -35,5 +35,5 @@ void CSaveFailedDlg::OnCloseWithoutSaving()
 
 void ShowSaveFailure(HWND owner, const std::wstring& message)
 {
-    ::MessageBoxW(owner, message.c_str(), L"Tallyvane", MB_OK | MB_ICONWARNING);
+    ::MessageBoxW(owner, message.c_str(), kMessageCaption, MB_OK | MB_ICONWARNING);
 }

@@ -22,5 +22,8 @@ private:
     std::wstring m_strMessage;
 };
 
+// The caption of the program's message boxes.
+constexpr wchar_t kMessageCaption[] = L"Tallyvane";
+
 // Tells the user that a file was not saved, and why, in a message box over `owner`.
 void ShowSaveFailure(HWND owner, const std::wstring& message);

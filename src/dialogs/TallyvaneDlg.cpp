@@ -24,6 +24,8 @@ constexpr char kDefaultFirstPaymentMonth[] = "01";
 constexpr char kDefaultFirstPaymentYear[] = "2004";
 constexpr char kNoItemTotal[] = "$0.00";
 
+constexpr wchar_t kResetQuestion[] = L"Clear the form and delete all disbursement schedules?";
+
 std::string TextOf(const CWnd& box)
 {
     CString text;
@@ -42,6 +44,8 @@ ON_BN_CLICKED(IDC_TWO_MONTHS, OnTwoMonths)
 ON_CONTROL_RANGE(EN_KILLFOCUS, kFirstAnalysisInput, kLastAnalysisInput, OnKillFocusInput)
 ON_WM_CLOSE()
 ON_BN_CLICKED(IDC_RESET, OnReset)
+ON_WM_QUERYENDSESSION()
+ON_WM_ENDSESSION()
 END_MESSAGE_MAP()
 
 CTallyvaneDlg::CTallyvaneDlg(CWnd* parent)
@@ -185,10 +189,11 @@ void CTallyvaneDlg::LoadForm()
         ReadEditBoxText(m_editCushion, in);
     }
     UpdateData(FALSE);
+    ShowCushionEditable();
     const ItemSchedules schedules = ReadItemSchedules(WorkingFolder());
     for (int item = 1; item <= kEscrowItems; ++item)
         ShowItemTotal(item, schedules[item - 1]);
-    ShowFigures(CombinedSchedule(schedules), ReadInputs());
+    ShowFigures(CombinedSchedule(schedules));
 }
 
 void CTallyvaneDlg::EditSchedule(int item)
@@ -210,11 +215,22 @@ EscrowInputs CTallyvaneDlg::ReadInputs() const
     return inputs;
 }
 
-void CTallyvaneDlg::ShowFigures(const MonthAmounts& combined, const EscrowInputs& inputs)
+void CTallyvaneDlg::ShowFigures(const MonthAmounts& combined)
 {
+    EscrowInputs inputs = ReadInputs();
+    if (TwoMonthsOn())
+    {
+        inputs.cushion = TwoMonthsCushionText(MonthlyPayment(combined));
+        m_editCushion.SetWindowTextIfChanged(inputs.cushion.c_str());
+    }
     const EscrowFigures figures = AnalyzeEscrow(combined, inputs);
     m_editMonthlyPayment.SetWindowTextIfChanged(TwoDecimalText(figures.monthlyPayment).c_str());
     m_editAdjustment.SetWindowTextIfChanged(ResultText(figures).c_str());
+}
+
+void CTallyvaneDlg::ShowCushionEditable()
+{
+    m_editCushion.SendMessage(EM_SETREADONLY, TwoMonthsOn());
 }
 
 void CTallyvaneDlg::ShowItemTotal(int item, const MonthAmounts& schedule)
@@ -224,7 +240,7 @@ void CTallyvaneDlg::ShowItemTotal(int item, const MonthAmounts& schedule)
 
 void CTallyvaneDlg::Recalculate()
 {
-    ShowFigures(CombinedSchedule(ReadItemSchedules(WorkingFolder())), ReadInputs());
+    ShowFigures(CombinedSchedule(ReadItemSchedules(WorkingFolder())));
 }
 
 void CTallyvaneDlg::OnItemButton(UINT id)
@@ -235,26 +251,17 @@ void CTallyvaneDlg::OnItemButton(UINT id)
     EditSchedule(item);
     const ItemSchedules schedules = ReadItemSchedules(WorkingFolder());
     ShowItemTotal(item, schedules[item - 1]);
-    ShowFigures(CombinedSchedule(schedules), ReadInputs());
+    ShowFigures(CombinedSchedule(schedules));
 }
 
 void CTallyvaneDlg::OnTwoMonths()
 {
     // The flag still holds the state from before the click; the box has already toggled.
-    if (m_bTwoMonths != 0)
-    {
-        m_bTwoMonths = 0;
-    }
-    else
-    {
-        m_bTwoMonths = 1;
-        const MonthAmounts combined = CombinedSchedule(ReadItemSchedules(WorkingFolder()));
-        EscrowInputs inputs = ReadInputs();
-        inputs.cushion = TwoMonthsCushionText(MonthlyPayment(combined));
-        m_editCushion.SetWindowText(inputs.cushion.c_str());
-        ShowFigures(combined, inputs);
-    }
+    m_bTwoMonths = TwoMonthsOn() ? 0 : 1;
     UpdateData(FALSE);
+    ShowCushionEditable();
+    if (TwoMonthsOn())
+        Recalculate();
 }
 
 void CTallyvaneDlg::OnKillFocusInput(UINT id)
@@ -265,8 +272,23 @@ void CTallyvaneDlg::OnKillFocusInput(UINT id)
 
 void CTallyvaneDlg::OnReset()
 {
+    // One click would otherwise lose every schedule typed: No, the default, changes nothing.
+    if (::MessageBoxW(m_hWnd, kResetQuestion, kMessageCaption,
+                      MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
+        return;
     RemoveWorkingTextFiles(WorkingFolder());
     ClearForm();
+}
+
+BOOL CTallyvaneDlg::OnQueryEndSession()
+{
+    return TRUE;
+}
+
+void CTallyvaneDlg::OnEndSession(BOOL ending)
+{
+    if (ending)
+        SaveForm();
 }
 
 void CTallyvaneDlg::OnSysCommand(UINT id, LPARAM lParam)

@@ -41,19 +41,28 @@ protected:
 
     // The analysis: reads the schedule files and shows the monthly payment and the result.
     void Recalculate();
+    // Whether the cushion follows the payment: "two months" is on.
+    bool TwoMonthsOn() const { return m_bTwoMonths != 0; }
 
     void OnSysCommand(UINT id, LPARAM lParam);
     void OnPaint();
     HCURSOR OnQueryDragIcon();
     // An item's schedule button: the schedule dialog, then the item's new total and the figures.
     void OnItemButton(UINT id);
-    // The "two months" box clicked: switching it on sets the cushion to two monthly payments.
+    // The "two months" box clicked. While it is on, every analysis first sets the cushion to two
+    // monthly payments and the cushion box is read-only; switching it off keeps the last cushion.
     void OnTwoMonths();
     // A box lost the focus; leaving one the analysis reads runs it.
     void OnKillFocusInput(UINT id);
     void OnClose();
-    // Deletes the working folder's text files (the form file and every schedule), then clears.
+    // Asks first; on Yes deletes the working folder's text files (the form file and every
+    // schedule), then clears the form.
     void OnReset();
+    // Windows is logging off or shutting down: the program never holds that up.
+    BOOL OnQueryEndSession();
+    // The session ends: the form is saved as at closing, without a question, since nobody is
+    // there to answer one; a failed save leaves the old file whole.
+    void OnEndSession(BOOL ending);
 
     DECLARE_MESSAGE_MAP()
 
@@ -68,8 +77,11 @@ private:
 
     // The texts of the boxes the analysis reads.
     EscrowInputs ReadInputs() const;
-    // Shows the figures of the inputs against the combined schedule.
-    void ShowFigures(const MonthAmounts& combined, const EscrowInputs& inputs);
+    // Shows the figures of the boxes against the combined schedule; while "two months" is on,
+    // the cushion is first set to two monthly payments.
+    void ShowFigures(const MonthAmounts& combined);
+    // The cushion box takes typing only while "two months" is off.
+    void ShowCushionEditable();
     // The item's annual total on its button.
     void ShowItemTotal(int item, const MonthAmounts& schedule);
 

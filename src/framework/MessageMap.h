@@ -57,6 +57,15 @@ template <class T> struct MessageDecoders
         (static_cast<T&>(wnd).*F)(static_cast<UINT>(wParam), lParam);
         return 0;
     }
+    template <auto F> static LRESULT QueryEndSession(CWnd& wnd, WPARAM, LPARAM)
+    {
+        return (static_cast<T&>(wnd).*F)();
+    }
+    template <auto F> static LRESULT EndSession(CWnd& wnd, WPARAM wParam, LPARAM)
+    {
+        (static_cast<T&>(wnd).*F)(static_cast<BOOL>(wParam));
+        return 0;
+    }
     template <auto F> static LRESULT QueryDragIcon(CWnd& wnd, WPARAM, LPARAM)
     {
         return reinterpret_cast<LRESULT>((static_cast<T&>(wnd).*F)());
@@ -111,6 +120,11 @@ protected:                                                                      
 // The part of a WM_SYSCOMMAND id that names the command: the system keeps the low four bits for
 // itself, so a command of the program's own is compared after this mask.
 constexpr UINT kSysCommandMask = 0xFFF0;
+// The end of the Windows session: BOOL OnQueryEndSession() answers whether it may end;
+// void OnEndSession(BOOL ending) hears whether it does.
+#define ON_WM_QUERYENDSESSION()                                                                    \
+    MESSAGE_MAP_ROW(WM_QUERYENDSESSION, 0, 0, QueryEndSession, OnQueryEndSession)
+#define ON_WM_ENDSESSION() MESSAGE_MAP_ROW(WM_ENDSESSION, 0, 0, EndSession, OnEndSession)
 #define ON_WM_QUERYDRAGICON()                                                                      \
     MESSAGE_MAP_ROW(WM_QUERYDRAGICON, 0, 0, QueryDragIcon, OnQueryDragIcon)
 

@@ -177,6 +177,11 @@ TEST_F(TallyvaneEndToEnd, ResetClearsTheWorkingFolderAndTheForm)
     form = Start();
     EXPECT_EQ(form.Text(IDC_ITEM1), "$5.00");
     form.Click(IDC_RESET);
+    RemoteDialog question = WaitForMessage();
+    ASSERT_TRUE(question);
+    question.Click(IDYES);
+    // The files go once the question has gone and Reset goes on.
+    EXPECT_TRUE(question.WaitUntilGone(kWait));
     form.Sync();
     EXPECT_FALSE(std::filesystem::exists(File("main.txt")));
     EXPECT_FALSE(std::filesystem::exists(File("part1.txt")));
@@ -188,6 +193,85 @@ TEST_F(TallyvaneEndToEnd, ResetClearsTheWorkingFolderAndTheForm)
     EXPECT_EQ(form.Text(IDC_FIRST_PAYMENT_YEAR), "2004");
 }
 
+// Windows logging off asks the program whether it may end, then tells it that it does and ends
+// the process: the answer is yes, and the form typed so far is in the form file.
+TEST_F(TallyvaneEndToEnd, TheEndOfTheSessionSavesTheForm)
+{
+    RemoteDialog form = Start();
+    form.SetText(IDC_MONTHS1, "4");
+    form.SetText(IDC_PER_MONTH1, "$50.00");
+    DWORD_PTR answer = 0;
+    ASSERT_TRUE(SendMessageTimeoutA(form.Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF,
+                                    SMTO_ABORTIFHUNG, kWait, &answer));
+    EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE));
+    ASSERT_TRUE(SendMessageTimeoutA(form.Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF,
+                                    SMTO_ABORTIFHUNG, kWait, &answer));
+    m_program.reset();
+    std::string emptyItems;
+    for (int line = 3; line <= 16; ++line)
+        emptyItems += "\r\n";
+    EXPECT_EQ(ReadBytes(File("main.txt")),
+              "4\r\n$50.00\r\n" + emptyItems + "01\r\n2004\r\n0\r\n\r\n");
+}
+
+// A save that fails as the session ends asks nothing, since nobody is there to answer, and
+// leaves the old file whole.
+TEST_F(TallyvaneEndToEnd, AFailedSaveAtTheEndOfTheSessionAsksNothing)
+{
+    WriteBytes(File("main.txt"), "old\r\n");
+    RemoteDialog form = Start();
+    form.SetText(IDC_MONTHS1, "typed");
+    {
+        FileHolder holder(BuiltFile(TALLYVANE_HOLD_FILE), File("main.txt"), 60000);
+        ASSERT_TRUE(holder.Holding());
+        DWORD_PTR answer = 0;
+        ASSERT_TRUE(SendMessageTimeoutA(form.Handle(), WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG,
+                                        kWait, &answer));
+        EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE));
+        EXPECT_TRUE(SendMessageTimeoutA(form.Handle(), WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG,
+                                        kWait, &answer))
+            << "the form answered the end of the session";
+        EXPECT_FALSE(RemoteDialog::WaitFor(kMessageCaption, m_program->ProcessId(), 1000))
+            << "a question was asked";
+        m_program.reset();
+    }
+    EXPECT_EQ(ReadBytes(File("main.txt")), "old\r\n");
+    EXPECT_FALSE(std::filesystem::exists(File("main.txt.tmp")));
+}
+
+// A second start on the same working folder brings the running form forward and ends at once,
+// writing nothing; a copy in another folder runs as usual.
+TEST_F(TallyvaneEndToEnd, OneCopyPerWorkingFolder)
+{
+    RemoteDialog form = Start();
+    form.SetText(IDC_MONTHS1, "first");
+    ShowWindow(form.Handle(), SW_MINIMIZE);
+    {
+        RemoteProgram second((m_place / "Tallyvane.exe").wstring(), m_place.wstring());
+        ASSERT_TRUE(second.Started());
+        EXPECT_EQ(second.WaitForExit(kWait), 0u) << "the second copy ended";
+    }
+    form.Sync();
+    EXPECT_FALSE(IsIconic(form.Handle()));
+    EXPECT_EQ(GetForegroundWindow(), form.Handle());
+    EXPECT_EQ(form.Text(IDC_MONTHS1), "first");
+    EXPECT_FALSE(std::filesystem::exists(File("main.txt"))) << "the second copy saved nothing";
+
+    const FilePath elsewhere = m_place / "elsewhere";
+    std::filesystem::create_directories(elsewhere);
+    std::filesystem::copy_file(m_place / "Tallyvane.exe", elsewhere / "Tallyvane.exe");
+    RemoteProgram other((elsewhere / "Tallyvane.exe").wstring(), elsewhere.wstring());
+    RemoteDialog otherForm = RemoteDialog::WaitFor(kFormCaption, other.ProcessId(), kWait);
+    ASSERT_TRUE(otherForm) << "a copy in another folder runs";
+    otherForm.PostClose();
+    EXPECT_EQ(other.WaitForExit(kWait), 0u);
+    EXPECT_TRUE(std::filesystem::exists(elsewhere / "current" / "main.txt"));
+
+    form.PostClose();
+    ExpectEnded();
+    EXPECT_TRUE(std::filesystem::exists(File("main.txt")));
+}
+
 // Another program holds the form file all the while: closing asks within seconds, naming the
 // other program as the reason, and "Close without saving" leaves the old file whole.
 TEST_F(TallyvaneEndToEnd, ClosingWhileAnotherProgramHoldsTheFormFile)
@@ -196,7 +280,6 @@ TEST_F(TallyvaneEndToEnd, ClosingWhileAnotherProgramHoldsTheFormFile)
     RemoteDialog form = Start();
     form.SetText(IDC_MONTHS1, "typed");
     {
-        // The suites are built side by side: build/<preset>/tests/e2e and tests/core.
         FileHolder holder(BuiltFile(TALLYVANE_HOLD_FILE), File("main.txt"), 60000);
         ASSERT_TRUE(holder.Holding());
         const ULONGLONG start = GetTickCount64();

@@ -6,6 +6,9 @@
 
 #include <string>
 
+// The identifier of a message box's text.
+constexpr int kMessageBoxText = 0xFFFF;
+
 // The window's whole text: a dialog's caption, a message box's text.
 std::string WindowText(HWND window);
 

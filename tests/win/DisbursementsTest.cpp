@@ -247,7 +247,7 @@ TEST_F(DisbursementsTest, OKOnAReadOnlyFileLeavesItWholeAndKeepsTheMonths)
         ::ShowWindow(dialog, SW_SHOW);
         SetText(dialog, IDC_MARCH, "1,200.00");
         WhenDialogOpens("Tallyvane", [&](HWND box) {
-            told = Text(box, 0xFFFF);
+            told = Text(box, kMessageBoxText);
             ::PostMessageA(box, WM_COMMAND, IDOK, 0);
         });
         Click(dialog, IDOK);

@@ -23,6 +23,13 @@
 namespace
 {
 
+// Answers the question Reset asks with the button.
+void AnswerTheResetQuestion(int button)
+{
+    WhenDialogOpens("Tallyvane",
+                    [button](HWND box) { ::PostMessageA(box, WM_COMMAND, button, 0); });
+}
+
 // The form over an empty working folder of its own.
 class TallyvaneDlgTest : public WorkingFolderTest
 {
@@ -135,6 +142,65 @@ TEST_F(TallyvaneDlgTest, TwoMonthsSetsTheCushionOnlyWhenSwitchedOn)
     });
 }
 
+// While "two months" is on, every analysis first sets the cushion to two months of the payment of
+// the schedules as they are now, and the cushion box takes no typing; off, the last cushion stays
+// and can be typed over again.
+TEST_F(TallyvaneDlgTest, TwoMonthsFollowsThePaymentWhileOn)
+{
+    WriteBytes(File("part1.txt"), "1200\r\n");
+    RunModal(m_form, [&] {
+        const HWND form = m_form.m_hWnd;
+        const auto cushionReadOnly = [&] {
+            return (::GetWindowLongA(::GetDlgItem(form, IDC_CUSHION), GWL_STYLE) & ES_READONLY) !=
+                   0;
+        };
+        const auto saveSchedule = [&](const char* january) {
+            WhenDialogOpens("Disbursement Schedule", [january](HWND schedule) {
+                SetText(schedule, IDC_JANUARY, january);
+                ::PostMessageA(schedule, WM_COMMAND, IDOK, 0);
+            });
+            Click(form, IDC_ITEM1);
+        };
+        EXPECT_FALSE(cushionReadOnly());
+        Click(form, IDC_TWO_MONTHS);
+        EXPECT_TRUE(cushionReadOnly());
+        EXPECT_EQ(Text(form, IDC_CUSHION), "200.00");
+
+        saveSchedule("2400");
+        EXPECT_EQ(Text(form, IDC_CUSHION), "400.00");
+        EXPECT_EQ(Text(form, IDC_ADJUSTMENT), "2600.00 = $2600.00 - $0.00");
+
+        // Leaving a box runs the analysis, which puts the cushion back.
+        SetText(form, IDC_CUSHION, "5");
+        ::SetFocus(::GetDlgItem(form, IDC_CUSHION));
+        ::SetFocus(::GetDlgItem(form, IDC_MONTHS1));
+        EXPECT_EQ(Text(form, IDC_CUSHION), "400.00");
+
+        Click(form, IDC_TWO_MONTHS);
+        EXPECT_FALSE(cushionReadOnly());
+        saveSchedule("1200");
+        EXPECT_EQ(Text(form, IDC_CUSHION), "400.00");
+        EXPECT_EQ(Text(form, IDC_ADJUSTMENT), "1500.00 = $1500.00 - $0.00");
+        m_form.EndDialog(IDOK);
+    });
+}
+
+// A form file saved with "two months" on starts with the cushion of its schedules, read-only.
+TEST_F(TallyvaneDlgTest, TwoMonthsFromTheFormFileSetsTheCushionAtStartUp)
+{
+    WriteBytes(File("part1.txt"), "1200\r\n");
+    WriteBytes(File("main.txt"), FormFile("", "1", "77"));
+    RunModal(m_form, [&] {
+        const HWND form = m_form.m_hWnd;
+        EXPECT_TRUE(Checked(form, IDC_TWO_MONTHS));
+        EXPECT_EQ(Text(form, IDC_CUSHION), "200.00");
+        EXPECT_TRUE(::GetWindowLongA(::GetDlgItem(form, IDC_CUSHION), GWL_STYLE) & ES_READONLY);
+        // January's 1,200.00 is paid from May's start: 300.00 short at the low point.
+        EXPECT_EQ(Text(form, IDC_ADJUSTMENT), "500.00 = $500.00 - $0.00");
+        m_form.EndDialog(IDOK);
+    });
+}
+
 TEST_F(TallyvaneDlgTest, ItemButtonRunsTheScheduleAndRecomputesWhateverItsOutcome)
 {
     RunModal(m_form, [&] {
@@ -208,7 +274,10 @@ TEST_F(TallyvaneDlgTest, ResetDeletesTheTextFilesAndKeepsTheTwoMonthsBox)
     RunModal(m_form, [&] {
         const HWND form = m_form.m_hWnd;
         EXPECT_TRUE(Checked(form, IDC_TWO_MONTHS));
-        EXPECT_EQ(Text(form, IDC_CUSHION), "77");
+        // "Two months" is on: the cushion loaded is two months of the schedules' payment,
+        // 8 x 1 / 12 a month.
+        EXPECT_EQ(Text(form, IDC_CUSHION), "1.33");
+        AnswerTheResetQuestion(IDYES);
         Click(form, IDC_RESET);
         EXPECT_TRUE(Checked(form, IDC_TWO_MONTHS));
         EXPECT_EQ(Text(form, IDC_CUSHION), "");
@@ -229,6 +298,32 @@ TEST_F(TallyvaneDlgTest, ResetDeletesTheTextFilesAndKeepsTheTwoMonthsBox)
     EXPECT_EQ(ReadBytes(File("main.txt")).size(), 47u);
 }
 
+// Reset asks before it deletes anything; No, the default button, changes nothing.
+TEST_F(TallyvaneDlgTest, ResetAsksFirstAndNoKeepsEverything)
+{
+    WriteBytes(File("part1.txt"), "1200\r\n");
+    WriteBytes(File("main.txt"), FormFile("4\r\n$50.00\r\n", "0", "300"));
+    RunModal(m_form, [&] {
+        const HWND form = m_form.m_hWnd;
+        std::string question;
+        UINT style = 0;
+        WhenDialogOpens("Tallyvane", [&](HWND box) {
+            question = Text(box, kMessageBoxText);
+            style = ::GetWindowLongA(::GetDlgItem(box, IDNO), GWL_STYLE) & BS_TYPEMASK;
+            PostKey(box, VK_RETURN);
+        });
+        Click(form, IDC_RESET);
+        EXPECT_EQ(question, "Clear the form and delete all disbursement schedules?");
+        EXPECT_EQ(style, static_cast<UINT>(BS_DEFPUSHBUTTON)) << "No is the default button";
+        EXPECT_EQ(Text(form, IDC_MONTHS1), "4");
+        EXPECT_EQ(Text(form, IDC_CUSHION), "300");
+        EXPECT_EQ(Text(form, IDC_ITEM1), "$1,200.00");
+        EXPECT_EQ(Text(form, IDC_ADJUSTMENT), "400.00 = $600.00 - $200.00");
+        EXPECT_EQ(ReadBytes(File("part1.txt")), "1200\r\n");
+        m_form.EndDialog(IDOK);
+    });
+}
+
 // A file that cannot be deleted stays; the others still go and the form is cleared.
 TEST_F(TallyvaneDlgTest, ResetGoesOnPastAFileItCannotDelete)
 {
@@ -237,6 +332,7 @@ TEST_F(TallyvaneDlgTest, ResetGoesOnPastAFileItCannotDelete)
     ASSERT_TRUE(::SetFileAttributesW(File("part1.txt").c_str(), FILE_ATTRIBUTE_READONLY));
     RunModal(m_form, [&] {
         SetText(m_form.m_hWnd, IDC_MONTHS1, "4");
+        AnswerTheResetQuestion(IDYES);
         Click(m_form.m_hWnd, IDC_RESET);
         EXPECT_EQ(Text(m_form.m_hWnd, IDC_MONTHS1), "");
         m_form.EndDialog(IDOK);
@@ -258,7 +354,9 @@ TEST_F(TallyvaneDlgTest, LoadsTheFormFileAsItStands)
         std::string adjustment;
     } cases[] = {
         {"", "", "", "", "", false, "0.00 = $0.00 - $0.00"},
-        {FormFile(" 4 \r\nabc\r\n", "1", "$500.00"), " 4 ", "05", "2004", "$500.00", true,
+        {FormFile(" 4 \r\nabc\r\n", "1", "$500.00"), " 4 ", "05", "2004", "0.00", true,
+         "0.00 = $0.00 - $0.00"},
+        {FormFile("", "0", "$500.00"), "", "05", "2004", "$500.00", false,
          "500.00 = $500.00 - $0.00"},
         {FormFile("1\r\n", "7", ""), "1", "05", "2004", "", false, "0.00 = $0.00 - $0.00"},
         {FormFile("4\r\n$50.00\r\n", "0", ""), "4", "05", "2004", "", false,

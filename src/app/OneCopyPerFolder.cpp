@@ -1,0 +1,102 @@
+#include "app/OneCopyPerFolder.h"
+
+#include <cstdint>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+// The caption of the form, by which the other copy's window is found.
+constexpr wchar_t kFormCaption[] = L"Aggregate Escrow Adjustment";
+
+// The path as the user knows it, upper-cased as the file system compares names.
+std::wstring FoldedPath(const FilePath& path)
+{
+    std::wstring text = ShownPath(path).wstring();
+    if (!text.empty())
+        ::CharUpperBuffW(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}
+
+// A mutex name of the session's namespace for the folder. A name may not hold a backslash and
+// is limited in length, so the folder is named by a 64-bit FNV-1a hash of its folded path.
+std::wstring MutexName(const FilePath& folder)
+{
+    std::uint64_t hash = 14695981039346656037ull;
+    for (wchar_t c : FoldedPath(folder))
+    {
+        hash ^= static_cast<std::uint16_t>(c);
+        hash *= 1099511628211ull;
+    }
+    wchar_t hex[17];
+    std::swprintf(hex, 17, L"%016llx", static_cast<unsigned long long>(hash));
+    return std::wstring(L"Local\\Tallyvane-") + hex;
+}
+
+// The folder of the program that runs as the process, upper-cased; empty when it cannot be told.
+std::wstring ProgramFolderOf(DWORD processId)
+{
+    HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (!process)
+        return {};
+    std::vector<wchar_t> buffer(32768);
+    DWORD length = static_cast<DWORD>(buffer.size());
+    const BOOL named = ::QueryFullProcessImageNameW(process, 0, buffer.data(), &length);
+    ::CloseHandle(process);
+    if (!named)
+        return {};
+    return FoldedPath(FilePath(std::wstring(buffer.data(), length)).parent_path());
+}
+
+struct FormSearch
+{
+    std::wstring programFolder;
+    HWND found;
+};
+
+BOOL CALLBACK FindTheOtherForm(HWND window, LPARAM parameter)
+{
+    auto& search = *reinterpret_cast<FormSearch*>(parameter);
+    wchar_t caption[64] = {};
+    ::GetWindowTextW(window, caption, 64);
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(window, &processId);
+    if (std::wcscmp(caption, kFormCaption) != 0 || processId == ::GetCurrentProcessId() ||
+        ProgramFolderOf(processId) != search.programFolder)
+        return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
+} // namespace
+
+OneCopyPerFolder::OneCopyPerFolder(const std::optional<FilePath>& workingFolder)
+{
+    if (!workingFolder)
+        return;
+    m_mutex = ::CreateMutexW(nullptr, FALSE, MutexName(*workingFolder).c_str());
+    m_anotherCopyRuns = m_mutex && ::GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+OneCopyPerFolder::~OneCopyPerFolder()
+{
+    if (m_mutex)
+        ::CloseHandle(m_mutex);
+}
+
+void OneCopyPerFolder::BringTheOtherCopyForward() const
+{
+    // The working folder lies beside the program, so the other copy runs from this folder too.
+    const std::optional<FilePath> folder = ExecutableFolder();
+    if (!folder)
+        return;
+    FormSearch search{FoldedPath(*folder), nullptr};
+    ::EnumWindows(FindTheOtherForm, reinterpret_cast<LPARAM>(&search));
+    if (!search.found)
+        return;
+    if (::IsIconic(search.found))
+        ::ShowWindow(search.found, SW_RESTORE);
+    ::SetForegroundWindow(search.found);
+}
