@@ -1,8 +1,9 @@
 // The eight escrow items of the form, item 1 first: the reserve months box, the monthly deposit
-// box and the schedule button of each, and the heading of its line. The item's number names its
-// schedule file. The form attaches its boxes, limits their text, runs the analysis when one is
-// left and opens the schedule of a button from this one table; the identifiers are not in item
-// order, so nothing else lists them.
+// box and the schedule button of each. The heading of an item's line is its name in
+// core/ItemHeadings.h, which the statement shares. The item's number names its schedule file. The
+// form attaches its boxes, limits their text, runs the analysis when one is left and opens the
+// schedule of a button from this one table; the identifiers are not in item order, so nothing
+// else lists them.
 #pragma once
 
 #include "core/MonthAmounts.h"
@@ -16,18 +17,17 @@ struct FormItem
     int monthsBox;
     int depositBox;
     int button;
-    const char* heading;
 };
 
 constexpr std::array<FormItem, kEscrowItems> kFormItems{{
-    {IDC_MONTHS1, IDC_PER_MONTH1, IDC_ITEM1, "Hazard insurance"},
-    {IDC_MONTHS2, IDC_PER_MONTH2, IDC_ITEM2, "Mortgage insurance"},
-    {IDC_MONTHS3, IDC_PER_MONTH3, IDC_ITEM3, "City property taxes"},
-    {IDC_MONTHS4, IDC_PER_MONTH4, IDC_ITEM4, "County property taxes"},
-    {IDC_MONTHS5, IDC_PER_MONTH5, IDC_ITEM5, "Village property taxes"},
-    {IDC_MONTHS6, IDC_PER_MONTH6, IDC_ITEM6, "Flood insurance"},
-    {IDC_MONTHS7, IDC_PER_MONTH7, IDC_ITEM7, "Other"},
-    {IDC_MONTHS8, IDC_PER_MONTH8, IDC_ITEM8, "Other"},
+    {IDC_MONTHS1, IDC_PER_MONTH1, IDC_ITEM1},
+    {IDC_MONTHS2, IDC_PER_MONTH2, IDC_ITEM2},
+    {IDC_MONTHS3, IDC_PER_MONTH3, IDC_ITEM3},
+    {IDC_MONTHS4, IDC_PER_MONTH4, IDC_ITEM4},
+    {IDC_MONTHS5, IDC_PER_MONTH5, IDC_ITEM5},
+    {IDC_MONTHS6, IDC_PER_MONTH6, IDC_ITEM6},
+    {IDC_MONTHS7, IDC_PER_MONTH7, IDC_ITEM7},
+    {IDC_MONTHS8, IDC_PER_MONTH8, IDC_ITEM8},
 }};
 
 // The item (1 to 8) whose schedule button has the identifier; 0 for any other control.

@@ -8,6 +8,7 @@
 #include "TempFolder.h"
 #include "WorkingFolderTest.h"
 
+#include "core/ItemHeadings.h"
 #include "core/NumberFormat.h"
 #include "core/Schedules.h"
 #include "core/WorkingFolder.h"
@@ -45,11 +46,13 @@ TEST_F(TallyvaneDlgTest, StartsClearedWithoutAFormFileAndSavesTheDefaultsOnClose
     WriteBytes(File("main.txt.tmp"), "half a sa");
     const INT_PTR result = RunModal(m_form, [&] {
         const HWND form = m_form.m_hWnd;
-        for (const FormItem& item : kFormItems)
+        for (int index = 0; index < kEscrowItems; ++index)
         {
-            EXPECT_EQ(Text(form, item.monthsBox), "") << item.heading;
-            EXPECT_EQ(Text(form, item.depositBox), "") << item.heading;
-            EXPECT_EQ(Text(form, item.button), "$0.00") << item.heading;
+            const FormItem& item = kFormItems[index];
+            SCOPED_TRACE(kItemHeadings[index]);
+            EXPECT_EQ(Text(form, item.monthsBox), "");
+            EXPECT_EQ(Text(form, item.depositBox), "");
+            EXPECT_EQ(Text(form, item.button), "$0.00");
         }
         EXPECT_EQ(Text(form, IDC_FIRST_PAYMENT_MONTH), "01");
         EXPECT_EQ(Text(form, IDC_FIRST_PAYMENT_YEAR), "2004");
@@ -238,7 +241,8 @@ TEST_F(TallyvaneDlgTest, EachItemButtonEditsItsOwnSchedule)
         for (int item = 1; item <= kEscrowItems; ++item)
         {
             const FormItem& row = kFormItems[item - 1];
-            SCOPED_TRACE(row.heading);
+            const char* const heading = kItemHeadings[item - 1];
+            SCOPED_TRACE(heading);
             const std::string january = std::to_string(item * 100);
             WhenDialogOpens("Disbursement Schedule", [&](HWND schedule) {
                 SetText(schedule, IDC_JANUARY, january.c_str());
@@ -251,9 +255,8 @@ TEST_F(TallyvaneDlgTest, EachItemButtonEditsItsOwnSchedule)
             EXPECT_EQ(Text(form, row.button), "$" + january + ".00");
             EXPECT_EQ(Text(form, IDC_MONTHLY_PAYMENT), TwoDecimalText(saved / 12.0));
             // The line the button belongs to carries the item's heading.
-            EXPECT_TRUE(
-                ::FindWindowExA(form, nullptr, "Static",
-                                ("100" + std::to_string(item) + ".  " + row.heading).c_str()));
+            EXPECT_TRUE(::FindWindowExA(form, nullptr, "Static",
+                                        ("100" + std::to_string(item) + ".  " + heading).c_str()));
         }
         for (int item = 1; item <= kEscrowItems; ++item)
             EXPECT_EQ(Text(form, kFormItems[item - 1].button),
