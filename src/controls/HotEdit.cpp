@@ -96,7 +96,7 @@ void CHotEdit::OnSetFocus(CWnd* oldWnd)
 {
     CEdit::OnSetFocus(oldWnd);
     m_bFocused = true;
-    PaintBorder(true);
+    PaintBorderForFocus();
 }
 
 void CHotEdit::OnKillFocus(CWnd* newWnd)
@@ -105,7 +105,18 @@ void CHotEdit::OnKillFocus(CWnd* newWnd)
     // the border changes.
     CEdit::OnKillFocus(newWnd);
     m_bFocused = false;
-    PaintBorder(false);
+    PaintBorderForFocus();
+}
+
+void CHotEdit::PaintBorderForFocus()
+{
+    // Version 6 of the edit control invalidates its whole window on a change of focus, and its
+    // painting draws the system's frame again: that painting is done now, and it paints the rings
+    // after the frame, so the border is painted once, not first here and then under the frame.
+    if (::GetUpdateRect(m_hWnd, nullptr, FALSE))
+        UpdateWindow();
+    else
+        PaintBorder(m_bFocused);
 }
 
 void CHotEdit::StartHover()

@@ -27,6 +27,8 @@ protected:
 private:
     void ReadSystemColours();
     void StartHover();
+    // Paints the border as the focus now has it, once.
+    void PaintBorderForFocus();
 
     COLORREF m_clrHighlight;
     COLORREF m_clrLight;

@@ -2,6 +2,8 @@
 
 #include "framework/WinApp.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
@@ -9,8 +11,22 @@ ON_COMMAND(IDOK, OnOK)
 ON_COMMAND(IDCANCEL, OnCancel)
 END_MESSAGE_MAP()
 
+namespace
+{
+// Registers the common control classes a template may name: the date-time picker, which exists
+// only once registered, and the buttons, edits and statics, which version 6 of the common controls
+// (the program's manifest asks for it) supplies in the system's look. Registering again costs
+// nothing; a class that cannot be registered shows as the dialog failing to be created.
+void RegisterCommonControls()
+{
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES | ICC_DATE_CLASSES};
+    ::InitCommonControlsEx(&classes);
+}
+} // namespace
+
 INT_PTR CDialog::DoModal()
 {
+    RegisterCommonControls();
     HWND owner = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
     if (!owner)
     {
