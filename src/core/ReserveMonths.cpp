@@ -1,5 +1,6 @@
 #include "core/ReserveMonths.h"
 
+#include "core/EscrowAnalysis.h"
 #include "core/NumberFormat.h"
 #include "core/Schedules.h"
 
@@ -55,4 +56,15 @@ std::optional<SuggestedReserve> SuggestReserve(const MonthAmounts& schedule, int
     }
     return SuggestedReserve{static_cast<int>(months) + cushionMonths,
                             TwoDecimalText(AnnualTotal(schedule) / 12)};
+}
+
+std::array<std::optional<SuggestedReserve>, kEscrowItems> SuggestReserves(
+    const ItemSchedules& schedules, const std::string& firstPaymentMonth, bool twoMonths)
+{
+    std::array<std::optional<SuggestedReserve>, kEscrowItems> suggestions;
+    const int firstMonthIndex = FirstPaymentMonthIndex(firstPaymentMonth);
+    for (int index = 0; index < kEscrowItems; ++index)
+        suggestions[index] =
+            SuggestReserve(schedules[index], firstMonthIndex, twoMonths ? kTwoMonthsCushion : 0);
+    return suggestions;
 }

@@ -6,6 +6,7 @@
 
 #include "core/MonthAmounts.h"
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -20,3 +21,11 @@ struct SuggestedReserve
 // month (0 = January) of the first payment; `cushionMonths` are added to the months found.
 std::optional<SuggestedReserve> SuggestReserve(const MonthAmounts& schedule, int firstMonthIndex,
                                                int cushionMonths);
+
+// The cushion months added while "two months" is on.
+constexpr int kTwoMonthsCushion = 2;
+
+// The suggestion for each item, item 1 first, from the first payment month text as the analysis
+// reads it; the cushion months are added while "two months" is on.
+std::array<std::optional<SuggestedReserve>, kEscrowItems> SuggestReserves(
+    const ItemSchedules& schedules, const std::string& firstPaymentMonth, bool twoMonths);

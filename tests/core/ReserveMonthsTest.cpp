@@ -72,4 +72,27 @@ TEST(ReserveMonths, NoSuggestionWithoutAYearAboveZero)
         EXPECT_FALSE(SuggestReserve(schedule, kJanuary, 2)) << schedule[2] << " " << schedule[3];
 }
 
+// Each item is walked from the first payment month text as the analysis reads it ("07", and 19
+// wrapping to July); the cushion months come with "two months" only.
+TEST(ReserveMonths, EachItemOfTheForm)
+{
+    ItemSchedules schedules{};
+    schedules[3] = Schedule({{7, 500}, {12, 700}});
+    schedules[4] = Schedule({{9, 360}});
+    schedules[6] = Schedule({{5, -10}});
+    for (const char* firstPaymentMonth : {"07", "19"})
+    {
+        const auto twoMonths = SuggestReserves(schedules, firstPaymentMonth, true);
+        const auto none = SuggestReserves(schedules, firstPaymentMonth, false);
+        for (int index : {0, 1, 2, 5, 6, 7})
+            EXPECT_FALSE(twoMonths[index]) << index;
+        ASSERT_TRUE(twoMonths[3] && twoMonths[4] && none[3] && none[4]);
+        EXPECT_EQ(twoMonths[3]->months, 8);
+        EXPECT_EQ(twoMonths[4]->months, 11);
+        EXPECT_EQ(none[3]->months, 6);
+        EXPECT_EQ(none[4]->months, 9);
+        EXPECT_EQ(twoMonths[4]->deposit, "30.00");
+    }
+}
+
 } // namespace
