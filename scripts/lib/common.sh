@@ -1,12 +1,14 @@
 # Shared by the project's scripts: the repository root and the packages the project needs.
 TALLYVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
-# Debian packages the builds, the Wine session, the screenshots, the fuzzing and the releases
-# (wixl and msitools for the installer, zip for the portable release) need.
+# Debian packages the builds, the Wine session, the screenshots, the fuzzing, the releases (wixl
+# and msitools for the installer, zip for the portable release) and the print test (a private
+# CUPS server with a PDF queue, and the PDF read back as text) need.
 TALLYVANE_PACKAGES=(cmake ninja-build g++ googletest libbenchmark-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 fonts-wine
   xvfb xauth imagemagick clang libclang-rt-14-dev clang-format
-  wixl msitools zip)
+  wixl msitools zip
+  cups-daemon cups-client cups-core-drivers cups-filters poppler-utils)
 
 # Installs whatever of TALLYVANE_PACKAGES is missing; as non-root prints the apt-get line and fails.
 install_missing_packages() {

@@ -2,6 +2,7 @@
 #include "TestResources.h"
 
 #include "framework/String.h"
+#include "framework/WideText.h"
 
 #include <gtest/gtest.h>
 
@@ -36,5 +37,15 @@ TEST(String, LoadStringReadsTheExecutablesStringTable)
     EXPECT_EQ(text.str(), "unchanged");
     EXPECT_TRUE(text.LoadString(IDS_GREETING));
     EXPECT_EQ(text.str(), "&About Tallyvane...");
+}
+
+TEST(String, WideFromUtf8ReadsUtf8WhateverTheCodePage)
+{
+    EXPECT_EQ(WideFromUtf8(""), L"");
+    EXPECT_EQ(WideFromUtf8("Se\xC3\xB1or \xE2\x82\xAC 1,040.00"), L"Se\u00F1or \u20AC 1,040.00");
+    EXPECT_EQ(WideFromUtf8("\xF0\x9F\x8F\xA0"), L"\U0001F3E0");
+    EXPECT_EQ(WideFromUtf8("a\xFF"
+                           "b"),
+              L"a\uFFFDb");
 }
 } // namespace

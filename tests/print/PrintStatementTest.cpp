@@ -1,0 +1,94 @@
+// The statement printed through the program's own print path: the system's print dialog over a
+// window of the program, its Print button, and the pages on the printer it offers, the default
+// one. The script that runs these tests makes that printer a PDF queue of a CUPS server of its own
+// and reads each PDF back, or counts the queue's jobs. It runs one test at a time, since the queue
+// writes every document to the same file, and it makes the queue turn jobs away before the test
+// of a failed print.
+#include "AppendixE.h"
+#include "DialogItems.h"
+#include "dialogs/StatementPrint.h"
+#include "ModalDriver.h"
+#include "res/resource.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace
+{
+
+// What the program told the user in its message box while printing; the box is closed so that
+// the print goes on.
+std::string g_told;
+UINT_PTR g_watch = 0;
+
+void CALLBACK CloseMessage(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND box = ThreadWindow("Tallyvane");
+    if (!box)
+        return;
+    ::KillTimer(nullptr, g_watch);
+    g_told = Text(box, kMessageBoxText);
+    ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+// Prints the statement the way the user does: the print dialog opens over a window of the program
+// (any will do as the owner), and its Print button (or another) is pressed. Returns what the
+// program told the user, empty when it told nothing.
+std::string PrintThroughTheDialog(const EscrowStatement& statement, int button = IDOK)
+{
+    CDialog owner(IDD_ABOUTBOX);
+    bool dialogShown = false;
+    g_told.clear();
+    g_watch = ::SetTimer(nullptr, 0, 50, CloseMessage);
+    RunModal(owner, [&] {
+        WhenDialogOpens("Print", [&](HWND print) {
+            dialogShown = true;
+            Click(print, button);
+        });
+        PrintStatement(owner.m_hWnd, statement);
+        owner.EndDialog(IDOK);
+    });
+    ::KillTimer(nullptr, g_watch);
+    EXPECT_TRUE(dialogShown);
+    return g_told;
+}
+
+EscrowStatement AppendixEStatement()
+{
+    return BuildStatement(AppendixE::Schedules(), AppendixE::Inputs(), "2026");
+}
+
+TEST(PrintStatement, AppendixE)
+{
+    EXPECT_EQ(PrintThroughTheDialog(AppendixEStatement()), "");
+}
+
+// Three bills every month: 49 rows of the running balance, more than a page holds. The year is no
+// year, so the statement opens with a warning that quotes it, a letter beyond ASCII included.
+TEST(PrintStatement, TwoPages)
+{
+    ItemSchedules schedules{};
+    for (int item = 0; item < 3; ++item)
+        schedules[item].fill(100.0 * (item + 1));
+    EscrowInputs inputs;
+    inputs.firstPaymentMonth = "1";
+    inputs.cushion = "0";
+    EXPECT_EQ(PrintThroughTheDialog(BuildStatement(schedules, inputs, "A\xC3\xB1o")), "");
+}
+
+// Cancel prints nothing and tells nothing.
+TEST(PrintStatement, CancelPrintsNothing)
+{
+    EXPECT_EQ(PrintThroughTheDialog(AppendixEStatement(), IDCANCEL), "");
+}
+
+// Run while the queue turns jobs away: the document fails, the user is told which printer failed,
+// and the program goes on.
+TEST(PrintStatement, AFailedPrintIsTold)
+{
+    EXPECT_EQ(PrintThroughTheDialog(AppendixEStatement()),
+              "The statement could not be printed on \"TestPDF\".");
+}
+
+} // namespace
