@@ -42,6 +42,7 @@
 // The form's other fields, results, headings and buttons.
 #define IDC_TWO_MONTHS 1009
 #define IDC_RESET 1010
+#define IDC_SHOW_STATEMENT 1011
 #define IDC_LABEL_RESERVES 1013
 #define IDC_LABEL_SCHEDULE 1014
 #define IDC_LABEL_FIRST_PAYMENT 1019

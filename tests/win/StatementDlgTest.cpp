@@ -1,18 +1,21 @@
-// The statement window in real windows: its heading, warnings, running balance with the low point
-// marked and initial escrow payment; the ways it closes; its layout as it is resized; the real
-// clipboard it fills; the files it saves, through the system's save dialog and to a target that
-// refuses.
+// The statement window in real windows: opened from the form over the worked example; its heading,
+// warnings, running balance with the low point marked and initial escrow payment; the ways it
+// closes; its layout as it is resized; the real clipboard it fills; the files it saves, through
+// the system's save dialog and to a target that refuses.
 #include "AppendixE.h"
 #include "DialogItems.h"
+#include "FormFile.h"
 #include "ModalDriver.h"
 #include "SaveMessage.h"
 #include "TempFolder.h"
+#include "WorkingFolderTest.h"
 
 #include "core/StatementHtml.h"
 #include "core/StatementText.h"
 #include "dialogs/StatementClipboard.h"
 #include "dialogs/StatementDlg.h"
 #include "dialogs/StatementFile.h"
+#include "dialogs/TallyvaneDlg.h"
 #include "framework/TextEncoding.h"
 #include "res/resource.h"
 
@@ -562,6 +565,57 @@ TEST_F(StatementDlgTest, AReadOnlyTargetIsToldAndLeftWhole)
     EXPECT_TRUE(NamesFileAndReason(told, "kept.html", "read-only"));
     EXPECT_EQ(ReadBytes(file), "an older statement");
     EXPECT_FALSE(HasTemporaryFile(folder.Path()));
+}
+
+// The form over the worked example, in a working folder of its own.
+class StatementFromTheForm : public WorkingFolderTest
+{
+};
+
+// The Statement button follows Reset. It runs the form's analysis first: a cushion typed into a box
+// that was never left shows on the form while the statement is open, and the statement's initial
+// deposit is the form's initial balance. The year typed in the code page shows as typed.
+TEST_F(StatementFromTheForm, ShowsTheFormsFiguresAfterItsAnalysis)
+{
+    WorkedExample::Write(m_folder);
+    CTallyvaneDlg form;
+    RunModal(form, [&] {
+        const HWND window = form.m_hWnd;
+        EXPECT_EQ(::GetNextDlgTabItem(window, ::GetDlgItem(window, IDC_RESET), FALSE),
+                  ::GetDlgItem(window, IDC_SHOW_STATEMENT));
+        EXPECT_EQ(Text(window, IDC_SHOW_STATEMENT), "&Statement...");
+        ::SetFocus(::GetDlgItem(window, IDC_RESET));
+        SetText(window, IDC_CUSHION, "100");
+        SetText(window, IDC_FIRST_PAYMENT_YEAR,
+                "20\xE9"
+                "4");
+        std::string adjustment;
+        HWND owner = nullptr;
+        std::vector<std::wstring> figures;
+        std::vector<std::wstring> warnings;
+        WhenDialogOpens(kCaption, [&](HWND statement) {
+            adjustment = Text(window, IDC_ADJUSTMENT);
+            owner = ::GetWindow(statement, GW_OWNER);
+            figures = Lines(statement, IDC_STATEMENT_FIGURES);
+            warnings = Lines(statement, IDC_STATEMENT_WARNINGS);
+            PostKey(::GetFocus(), VK_ESCAPE);
+        });
+        Click(window, IDC_SHOW_STATEMENT);
+        EXPECT_EQ(owner, window);
+        EXPECT_EQ(adjustment, "-600.00 = $800.00 - $1400.00");
+        ASSERT_EQ(figures.size(), 5u);
+        EXPECT_EQ(figures[0], L"$" + WideFromUtf8(WorkedExample::kMonthlyPayment));
+        EXPECT_EQ(figures[1], L"$100.00");
+        const std::size_t balance = adjustment.find("= $") + 3;
+        EXPECT_EQ(figures[2], L"$" + WideFromUtf8(adjustment.substr(
+                                         balance, adjustment.find(' ', balance) - balance)));
+        EXPECT_EQ(figures[3], L"May");
+        EXPECT_EQ(warnings, (std::vector<std::wstring>{L"The first payment year \"20\u00e94\" is "
+                                                       L"not a year; the months are shown "
+                                                       L"without one."}));
+        EXPECT_TRUE(::IsWindowEnabled(window)) << "the form takes input again";
+        form.EndDialog(IDOK);
+    });
 }
 
 } // namespace
