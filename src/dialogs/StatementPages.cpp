@@ -1,7 +1,7 @@
 #include "dialogs/StatementPages.h"
 
 #include "core/ColumnWidths.h"
-#include "framework/WideText.h"
+#include "framework/TextEncoding.h"
 
 #include <algorithm>
 #include <cstring>

@@ -3,7 +3,7 @@
 #include "core/StatementCells.h"
 #include "dialogs/SaveFailedDlg.h"
 #include "dialogs/StatementPages.h"
-#include "framework/WideText.h"
+#include "framework/TextEncoding.h"
 
 // The print dialog's structure holds a COM interface, which the common dialog header declares only
 // once the COM basics are.

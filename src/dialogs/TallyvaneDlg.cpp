@@ -1,5 +1,6 @@
 #include "dialogs/TallyvaneDlg.h"
 
+#include "core/EscrowStatement.h"
 #include "core/NumberFormat.h"
 #include "core/SaveFailureMessage.h"
 #include "core/Schedules.h"
@@ -9,7 +10,9 @@
 #include "dialogs/Disbursements.h"
 #include "dialogs/FormItems.h"
 #include "dialogs/SaveFailedDlg.h"
+#include "dialogs/StatementDlg.h"
 #include "fields/EditBoxText.h"
+#include "framework/TextEncoding.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 
@@ -44,6 +47,7 @@ ON_BN_CLICKED(IDC_TWO_MONTHS, OnTwoMonths)
 ON_CONTROL_RANGE(EN_KILLFOCUS, kFirstAnalysisInput, kLastAnalysisInput, OnKillFocusInput)
 ON_WM_CLOSE()
 ON_BN_CLICKED(IDC_RESET, OnReset)
+ON_BN_CLICKED(IDC_SHOW_STATEMENT, OnShowStatement)
 ON_WM_QUERYENDSESSION()
 ON_WM_ENDSESSION()
 END_MESSAGE_MAP()
@@ -278,6 +282,18 @@ void CTallyvaneDlg::OnReset()
         return;
     RemoveWorkingTextFiles(WorkingFolder());
     ClearForm();
+}
+
+void CTallyvaneDlg::OnShowStatement()
+{
+    // One reading of the schedules serves the analysis and the statement, so both show the same.
+    const ItemSchedules schedules = ReadItemSchedules(WorkingFolder());
+    ShowFigures(CombinedSchedule(schedules));
+    // The year is the one text of the boxes the statement shows; the statement's texts are UTF-8.
+    CStatementDlg statement(
+        BuildStatement(schedules, ReadInputs(), Utf8FromCodePage(TextOf(m_editFirstPaymentYear))),
+        this);
+    statement.DoModal();
 }
 
 BOOL CTallyvaneDlg::OnQueryEndSession()

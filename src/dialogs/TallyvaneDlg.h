@@ -1,8 +1,8 @@
 // CTallyvaneDlg: the escrow adjustment form, the program's main window. It holds every input of
 // the escrow analysis, shows its two results, opens each item's disbursement schedule from the
-// item's button, keeps its inputs in the form file "main.txt" of the working folder and clears
-// the working folder on Reset. Every event that changes a figure ends in one analysis, which
-// reads each schedule file once.
+// item's button, opens the statement of its figures, keeps its inputs in the form file "main.txt"
+// of the working folder and clears the working folder on Reset. Every event that changes a figure
+// ends in one analysis, which reads each schedule file once.
 #pragma once
 
 #include "controls/HotEdit.h"
@@ -58,6 +58,9 @@ protected:
     // Asks first; on Yes deletes the working folder's text files (the form file and every
     // schedule), then clears the form.
     void OnReset();
+    // The analysis, as leaving a box runs it, then the statement of the same inputs in its own
+    // window over the form.
+    void OnShowStatement();
     // Windows is logging off or shutting down: the program never holds that up.
     BOOL OnQueryEndSession();
     // The session ends: the form is saved as at closing, without a question, since nobody is

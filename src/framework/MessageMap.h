@@ -12,9 +12,11 @@ using MessageHandler = LRESULT (*)(CWnd& wnd, WPARAM wParam, LPARAM lParam);
 
 struct MessageMapEntry
 {
-    UINT message; // the message; WM_COMMAND for commands and control notifications
-    UINT code;    // the notification code of a WM_COMMAND row (0 for a command or a click)
-    UINT firstId; // the command or control identifiers a WM_COMMAND row answers, first to last
+    UINT message; // the message; WM_COMMAND or WM_NOTIFY for commands and control notifications
+    UINT code;    // the notification code of a WM_COMMAND row (0 for a command or a click) or of a
+                  // WM_NOTIFY row
+    UINT firstId; // the command or control identifiers a WM_COMMAND or WM_NOTIFY row answers,
+                  // first to last
     UINT lastId;
     MessageHandler handler;
 };
@@ -71,6 +73,24 @@ template <class T> struct MessageDecoders
         return reinterpret_cast<LRESULT>((static_cast<T&>(wnd).*F)());
     }
     template <auto F> static LRESULT CtlColor(CWnd& wnd, WPARAM wParam, LPARAM lParam);
+    // The kind of change (SIZE_ codes) and the new client width and height.
+    template <auto F> static LRESULT Size(CWnd& wnd, WPARAM wParam, LPARAM lParam)
+    {
+        (static_cast<T&>(wnd).*F)(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    }
+    template <auto F> static LRESULT MinMaxInfo(CWnd& wnd, WPARAM, LPARAM lParam)
+    {
+        (static_cast<T&>(wnd).*F)(reinterpret_cast<MINMAXINFO*>(lParam));
+        return 0;
+    }
+    // The notification's header; the member sets the answer, which starts as 0.
+    template <auto F> static LRESULT Notify(CWnd& wnd, WPARAM, LPARAM lParam)
+    {
+        LRESULT result = 0;
+        (static_cast<T&>(wnd).*F)(reinterpret_cast<NMHDR*>(lParam), &result);
+        return result;
+    }
 };
 
 #define DECLARE_MESSAGE_MAP()                                                                      \
@@ -125,6 +145,10 @@ constexpr UINT kSysCommandMask = 0xFFF0;
 #define ON_WM_QUERYENDSESSION()                                                                    \
     MESSAGE_MAP_ROW(WM_QUERYENDSESSION, 0, 0, QueryEndSession, OnQueryEndSession)
 #define ON_WM_ENDSESSION() MESSAGE_MAP_ROW(WM_ENDSESSION, 0, 0, EndSession, OnEndSession)
+// void OnSize(UINT type, int cx, int cy) once the window's size has changed.
+#define ON_WM_SIZE() MESSAGE_MAP_ROW(WM_SIZE, 0, 0, Size, OnSize)
+// void OnGetMinMaxInfo(MINMAXINFO* info) before the size changes: the member may bound it.
+#define ON_WM_GETMINMAXINFO() MESSAGE_MAP_ROW(WM_GETMINMAXINFO, 0, 0, MinMaxInfo, OnGetMinMaxInfo)
 #define ON_WM_QUERYDRAGICON()                                                                      \
     MESSAGE_MAP_ROW(WM_QUERYDRAGICON, 0, 0, QueryDragIcon, OnQueryDragIcon)
 
@@ -143,3 +167,6 @@ constexpr UINT kSysCommandMask = 0xFFF0;
     MESSAGE_MAP_RANGE_ROW(WM_COMMAND, 0, firstId, lastId, ControlId, member)
 #define ON_CONTROL_RANGE(code, firstId, lastId, member)                                            \
     MESSAGE_MAP_RANGE_ROW(WM_COMMAND, code, firstId, lastId, ControlId, member)
+// A common control's notification `code` (WM_NOTIFY) from control `id`:
+// void member(NMHDR* header, LRESULT* result), where *result is the answer to the control.
+#define ON_NOTIFY(code, id, member) MESSAGE_MAP_ROW(WM_NOTIFY, code, id, Notify, member)

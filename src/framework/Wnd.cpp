@@ -97,7 +97,7 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     {
         if (CWnd* child = FromAttached(reinterpret_cast<HWND>(lParam)))
         {
-            if (const MessageMapEntry* entry = child->FindEntry(WM_CTLCOLOR_REFLECT, 0))
+            if (const MessageMapEntry* entry = child->FindEntry(WM_CTLCOLOR_REFLECT, 0, 0))
             {
                 const LRESULT brush = child->Dispatch(entry->handler, WM_CTLCOLOR_REFLECT, wParam,
                                                       message - WM_CTLCOLORMSGBOX);
@@ -106,7 +106,7 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             }
         }
     }
-    if (const MessageMapEntry* entry = FindEntry(message, wParam))
+    if (const MessageMapEntry* entry = FindEntry(message, wParam, lParam))
         return Dispatch(entry->handler, message, wParam, lParam);
     return ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
 }
@@ -128,18 +128,32 @@ LRESULT CWnd::Dispatch(MessageHandler handler, UINT message, WPARAM wParam, LPAR
     return result;
 }
 
-const MessageMapEntry* CWnd::FindEntry(UINT message, WPARAM wParam) const
+const MessageMapEntry* CWnd::FindEntry(UINT message, WPARAM wParam, LPARAM lParam) const
 {
+    // A command or notification row answers its code from its controls only.
+    UINT code = 0;
+    UINT id = 0;
+    const bool fromControl = message == WM_COMMAND || message == WM_NOTIFY;
+    if (message == WM_COMMAND)
+    {
+        code = HIWORD(wParam);
+        id = LOWORD(wParam);
+    }
+    else if (message == WM_NOTIFY)
+    {
+        const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+        code = header->code;
+        id = static_cast<UINT>(header->idFrom);
+    }
     for (const MessageMap* map = GetMessageMap(); map; map = map->base)
     {
         for (const MessageMapEntry* entry = map->entries; entry->handler; ++entry)
         {
             if (entry->message != message)
                 continue;
-            if (message != WM_COMMAND)
+            if (!fromControl)
                 return entry;
-            const UINT id = LOWORD(wParam);
-            if (entry->code == HIWORD(wParam) && id >= entry->firstId && id <= entry->lastId)
+            if (entry->code == code && id >= entry->firstId && id <= entry->lastId)
                 return entry;
         }
     }

@@ -112,7 +112,7 @@ private:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // Gives the window its original procedure back and forgets the attachment.
     void Detach();
-    const MessageMapEntry* FindEntry(UINT message, WPARAM wParam) const;
+    const MessageMapEntry* FindEntry(UINT message, WPARAM wParam, LPARAM lParam) const;
 
     MSG m_current{};              // the message being handled, for Default
     WNDPROC m_pfnSuper = nullptr; // the window's procedure before it was attached

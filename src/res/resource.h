@@ -8,6 +8,7 @@
 #define IDR_MAINFRAME 128
 #define IDD_DISBURSEMENTS 130
 #define IDD_SAVE_FAILED 140
+#define IDD_STATEMENT 150
 #define IDB_BANNER 131
 
 // The about command of the form's system menu; its low four bits are the system's.
@@ -41,6 +42,7 @@
 // The form's other fields, results, headings and buttons.
 #define IDC_TWO_MONTHS 1009
 #define IDC_RESET 1010
+#define IDC_SHOW_STATEMENT 1011
 #define IDC_LABEL_RESERVES 1013
 #define IDC_LABEL_SCHEDULE 1014
 #define IDC_LABEL_FIRST_PAYMENT 1019
@@ -55,6 +57,18 @@
 // The box shown when the form cannot be saved at closing.
 #define IDC_SAVE_FAILED_MESSAGE 1100
 #define IDC_CLOSE_WITHOUT_SAVING 1101
+
+// The statement window: the heading's labels and figures, the warnings, the running balance, the
+// initial escrow payment with its title, and the buttons; Close is IDCANCEL.
+#define IDC_STATEMENT_LABELS 1200
+#define IDC_STATEMENT_FIGURES 1201
+#define IDC_STATEMENT_WARNINGS 1202
+#define IDC_STATEMENT_BALANCE 1203
+#define IDC_STATEMENT_PAYMENT_TITLE 1204
+#define IDC_STATEMENT_PAYMENT 1205
+#define IDC_STATEMENT_COPY 1206
+#define IDC_STATEMENT_SAVE 1207
+#define IDC_STATEMENT_PRINT 1208
 
 // The disbursement schedule dialog: its Reset button and the twelve months.
 #define IDC_SCHEDULE_RESET 1000

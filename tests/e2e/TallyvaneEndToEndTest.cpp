@@ -1,6 +1,6 @@
 // The built program in a scratch folder with its own working folder, driven from outside the way
 // a closing agent uses it: typing, leaving fields, the "two months" box, a schedule edited in its
-// dialog, closing and starting again, Reset.
+// dialog, the statement window, closing and starting again, Reset.
 #include "BuiltFile.h"
 #include "FileHolder.h"
 #include "FormFile.h"
@@ -162,6 +162,29 @@ TEST_F(TallyvaneEndToEnd, EscapeAndEnterKeepTheFigures)
         form.PostClose();
         ExpectEnded();
     }
+}
+
+// The Statement button opens the statement over the form; Escape closes it and the form goes on.
+TEST_F(TallyvaneEndToEnd, TheStatementOpensOverTheFormAndEscapeClosesIt)
+{
+    WorkedExample::Write(Current());
+    RemoteDialog form = Start();
+    form.Click(IDC_SHOW_STATEMENT);
+    const RemoteDialog statement =
+        RemoteDialog::WaitFor(kStatementCaption, m_program->ProcessId(), kWait);
+    ASSERT_TRUE(statement) << "the statement did not appear";
+    statement.Sync();
+    EXPECT_EQ(statement.Caption(), kStatementCaption);
+    EXPECT_EQ(GetWindow(statement.Handle(), GW_OWNER), form.Handle());
+    EXPECT_FALSE(IsWindowEnabled(form.Handle())) << "the statement is modal over the form";
+    statement.PressKey(VK_ESCAPE);
+    ASSERT_TRUE(statement.WaitUntilGone(kWait));
+    form.Sync();
+    EXPECT_TRUE(IsWindowVisible(form.Handle()));
+    EXPECT_TRUE(IsWindowEnabled(form.Handle()));
+    EXPECT_EQ(form.Text(IDC_ADJUSTMENT), WorkedExample::kAdjustment);
+    form.PostClose();
+    ExpectEnded();
 }
 
 TEST_F(TallyvaneEndToEnd, ResetClearsTheWorkingFolderAndTheForm)

@@ -1,12 +1,12 @@
-// The statement printed through the program's own print path: the system's print dialog over a
-// window of the program, its Print button, and the pages on the printer it offers, the default
-// one. The script that runs these tests makes that printer a PDF queue of a CUPS server of its own
-// and reads each PDF back, or counts the queue's jobs. It runs one test at a time, since the queue
-// writes every document to the same file, and it makes the queue turn jobs away before the test
-// of a failed print.
+// The statement printed through the program's own print path: the statement window's Print
+// button, the system's print dialog over it, its Print button, and the pages on the printer it
+// offers, the default one. The script that runs these tests makes that printer a PDF queue of a
+// CUPS server of its own and reads each PDF back, or counts the queue's jobs. It runs one test at a
+// time, since the queue writes every document to the same file, and it makes the queue turn jobs
+// away before the test of a failed print.
 #include "AppendixE.h"
 #include "DialogItems.h"
-#include "dialogs/StatementPrint.h"
+#include "dialogs/StatementDlg.h"
 #include "ModalDriver.h"
 #include "res/resource.h"
 
@@ -32,22 +32,23 @@ void CALLBACK CloseMessage(HWND, UINT, UINT_PTR, DWORD)
     ::PostMessageA(box, WM_COMMAND, IDOK, 0);
 }
 
-// Prints the statement the way the user does: the print dialog opens over a window of the program
-// (any will do as the owner), and its Print button (or another) is pressed. Returns what the
-// program told the user, empty when it told nothing.
+// Prints the statement the way the user does: the statement window's Print button opens the print
+// dialog over the window, and its Print button (or another) is pressed. Returns what the program
+// told the user, empty when it told nothing.
 std::string PrintThroughTheDialog(const EscrowStatement& statement, int button = IDOK)
 {
-    CDialog owner(IDD_ABOUTBOX);
+    CStatementDlg window(statement);
     bool dialogShown = false;
     g_told.clear();
     g_watch = ::SetTimer(nullptr, 0, 50, CloseMessage);
-    RunModal(owner, [&] {
+    RunModal(window, [&] {
         WhenDialogOpens("Print", [&](HWND print) {
             dialogShown = true;
+            EXPECT_EQ(::GetWindow(print, GW_OWNER), window.m_hWnd);
             Click(print, button);
         });
-        PrintStatement(owner.m_hWnd, statement);
-        owner.EndDialog(IDOK);
+        Click(window.m_hWnd, IDC_STATEMENT_PRINT);
+        window.EndDialog(IDOK);
     });
     ::KillTimer(nullptr, g_watch);
     EXPECT_TRUE(dialogShown);

@@ -1,12 +1,14 @@
 // The dialog framework in real windows: how a modal dialog ends, message-map dispatch through
-// the class chain, rows for a run of ids, reflection of control colours, the data exchange, and
-// the driver that runs the steps of a test inside a dialog's loop.
+// the class chain, rows for a run of ids and for notifications, reflection of control colours, the
+// data exchange, and the driver that runs the steps of a test inside a dialog's loop.
 #include "ModalDriver.h"
 #include "TestDialog.h"
 
 #include "controls/HotEdit.h"
 #include "framework/Controls.h"
 #include "framework/WinApp.h"
+
+#include <commctrl.h>
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
@@ -277,6 +279,25 @@ TEST(MessageMap, RangeRowsHandTheirHandlerTheId)
     EXPECT_EQ(dialog.m_killFocusInRange,
               (std::vector<UINT>{IDC_EDIT_STATICEDGE, IDC_EDIT_MODAL_STATIC}));
     EXPECT_EQ(dialog.m_nKillFocusEdit, 1);
+}
+
+// A notification row answers its code from its control, and its handler's answer goes back to the
+// control; the same code from another control, or another code, gets the dialog's usual answer.
+TEST(MessageMap, NotificationRowsAnswerTheirControl)
+{
+    TestDialog dialog;
+    RunModal(dialog, [&] {
+        const auto notify = [&](int id, UINT code) {
+            NMHDR header{Item(dialog, id), static_cast<UINT_PTR>(id), code};
+            return ::SendMessageA(dialog.m_hWnd, WM_NOTIFY, static_cast<WPARAM>(id),
+                                  reinterpret_cast<LPARAM>(&header));
+        };
+        EXPECT_EQ(notify(IDC_BUTTON, NM_CLICK), TestDialog::kNotifyAnswer);
+        EXPECT_EQ(notify(IDC_ROW_BUTTON1, NM_CLICK), 0);
+        EXPECT_EQ(notify(IDC_BUTTON, NM_DBLCLK), 0);
+        dialog.EndDialog(IDOK);
+    });
+    EXPECT_EQ(dialog.m_nNotifyClicks, 1);
 }
 
 // A static control whose class answers the reflected control colour with a brush of its choice.

@@ -2,7 +2,7 @@
 #include "TestResources.h"
 
 #include "framework/String.h"
-#include "framework/WideText.h"
+#include "framework/TextEncoding.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,7 @@
 #include "TestDialog.h"
 
+#include <commctrl.h>
+
 BEGIN_MESSAGE_MAP(TestDialog, CDialog)
 ON_BN_CLICKED(IDC_BUTTON, OnButton)
 ON_WM_CLOSE()
@@ -7,6 +9,7 @@ ON_EN_KILLFOCUS(IDC_EDIT_CLIENTEDGE, OnKillFocusEdit)
 ON_COMMAND_RANGE(IDC_ROW_BUTTON1, IDC_ROW_BUTTON3, OnRowButton)
 ON_CONTROL_RANGE(EN_KILLFOCUS, IDC_EDIT_MODAL_STATIC, IDC_EDIT_STATICEDGE, OnKillFocusInRange)
 ON_WM_LBUTTONDOWN()
+ON_NOTIFY(NM_CLICK, IDC_BUTTON, OnNotifyClick)
 END_MESSAGE_MAP()
 
 void TestDialog::DoDataExchange(CDataExchange* pDX)
@@ -42,6 +45,12 @@ void TestDialog::OnRowButton(UINT id)
 void TestDialog::OnKillFocusInRange(UINT id)
 {
     m_killFocusInRange.push_back(id);
+}
+
+void TestDialog::OnNotifyClick(NMHDR*, LRESULT* result)
+{
+    ++m_nNotifyClicks;
+    *result = kNotifyAnswer;
 }
 
 void TestDialog::OnLButtonDown(UINT flags, CPoint point)

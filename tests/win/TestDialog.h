@@ -25,6 +25,8 @@ public:
     int m_nKillFocusEdit = 0;
     std::vector<UINT> m_rowButtons;       // the ids the row's one click handler was handed
     std::vector<UINT> m_killFocusInRange; // the ids the range's kill-focus handler was handed
+    int m_nNotifyClicks = 0;              // NM_CLICK notifications from the push button
+    static constexpr LRESULT kNotifyAnswer = 42; // what the notification handler answers
     int m_nDialogClicks = 0;
     UINT m_nClickFlags = 0;
     CPoint m_ptClick;
@@ -36,6 +38,7 @@ protected:
     void OnKillFocusEdit();
     void OnRowButton(UINT id);
     void OnKillFocusInRange(UINT id);
+    void OnNotifyClick(NMHDR* header, LRESULT* result);
     void OnLButtonDown(UINT flags, CPoint point);
 
     DECLARE_MESSAGE_MAP()

@@ -5,6 +5,7 @@
 
 constexpr char kFormCaption[] = "Aggregate Escrow Adjustment";
 constexpr char kScheduleCaption[] = "Disbursement Schedule";
+constexpr char kStatementCaption[] = "Initial Escrow Account Statement";
 // The question asked when the form cannot be saved at closing, and the message of the schedule
 // dialog when its months cannot be saved.
 constexpr char kMessageCaption[] = "Tallyvane";

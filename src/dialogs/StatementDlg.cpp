@@ -1,0 +1,307 @@
+#include "dialogs/StatementDlg.h"
+
+#include "core/StatementCells.h"
+#include "dialogs/SaveFailedDlg.h"
+#include "dialogs/StatementClipboard.h"
+#include "dialogs/StatementFile.h"
+#include "dialogs/StatementPrint.h"
+#include "framework/TextEncoding.h"
+#include "framework/WinApp.h"
+#include "res/resource.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+// The layout, in dialog units: the margin around everything, the gap between controls, the
+// buttons, the line of the initial payment's title and the least client area the window keeps.
+constexpr int kMargin = 7;
+constexpr int kGap = 4;
+constexpr int kButtonWidth = 50;
+constexpr int kButtonHeight = 14;
+constexpr int kTitleHeight = 8;
+// The room around a column heading's text.
+constexpr int kHeadingPadding = 12;
+constexpr int kMinimumWidth = 240;
+constexpr int kMinimumHeight = 200;
+
+// The buttons of the bottom row, from the right.
+constexpr int kButtonsFromTheRight[] = {IDCANCEL, IDC_STATEMENT_PRINT, IDC_STATEMENT_SAVE,
+                                        IDC_STATEMENT_COPY};
+
+// The warnings' colour: the dark red the HTML statement gives them.
+constexpr COLORREF kWarningColour = RGB(156, 0, 6);
+
+constexpr wchar_t kClipboardBusy[] =
+    L"The statement could not be put on the clipboard: another program may be using it.\n\n"
+    L"Try again in a moment.";
+
+// The texts one below the other, as one window text.
+std::wstring Lines(const std::vector<std::string>& texts)
+{
+    std::wstring lines;
+    for (const std::string& text : texts)
+        lines += (lines.empty() ? L"" : L"\r\n") + WideFromUtf8(text);
+    return lines;
+}
+
+// The size of the text as the control draws it, in its own font: lines end at CR LF and, when a
+// width is given, break between words to fit it.
+SIZE TextSize(HWND control, const std::wstring& text, int width)
+{
+    HDC dc = ::GetDC(control);
+    const HFONT font = reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0));
+    const HGDIOBJ previous = font ? ::SelectObject(dc, font) : nullptr;
+    RECT rect{0, 0, width, 0};
+    ::DrawTextW(dc, text.c_str(), -1, &rect,
+                DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | (width > 0 ? DT_WORDBREAK : 0));
+    if (previous)
+        ::SelectObject(dc, previous);
+    ::ReleaseDC(control, dc);
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+std::wstring WindowTextOf(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        ::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void Place(HWND control, int left, int top, int right, int bottom)
+{
+    ::SetWindowPos(control, nullptr, left, top, std::max(0, right - left),
+                   std::max(0, bottom - top), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool IsAmountColumn(std::size_t column)
+{
+    return column >= kFirstAmountColumn && column <= kLastAmountColumn;
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CStatementDlg, CDialog)
+ON_WM_SIZE()
+ON_WM_GETMINMAXINFO()
+ON_NOTIFY(NM_CUSTOMDRAW, IDC_STATEMENT_BALANCE, OnCustomDrawBalance)
+ON_BN_CLICKED(IDC_STATEMENT_COPY, OnCopy)
+ON_BN_CLICKED(IDC_STATEMENT_SAVE, OnSaveAs)
+ON_BN_CLICKED(IDC_STATEMENT_PRINT, OnPrint)
+END_MESSAGE_MAP()
+
+CStatementDlg::CStatementDlg(EscrowStatement statement, CWnd* parent)
+    : CDialog(IDD_STATEMENT, parent), m_statement(std::move(statement))
+{
+}
+
+INT_PTR CStatementDlg::DoModal()
+{
+    CListCtrl::RegisterWindowClass();
+    return CDialog::DoModal();
+}
+
+void CStatementDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_STATEMENT_LABELS, m_staticLabels);
+    DDX_Control(pDX, IDC_STATEMENT_FIGURES, m_staticFigures);
+    DDX_Control(pDX, IDC_STATEMENT_WARNINGS, m_labelWarnings);
+    DDX_Control(pDX, IDC_STATEMENT_BALANCE, m_listBalance);
+    DDX_Control(pDX, IDC_STATEMENT_PAYMENT_TITLE, m_staticPaymentTitle);
+    DDX_Control(pDX, IDC_STATEMENT_PAYMENT, m_listPayment);
+}
+
+BOOL CStatementDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    if (CWinApp* app = AfxGetApp())
+        SetIcon(app->LoadIcon(IDR_MAINFRAME), FALSE);
+    ShowHeading();
+    ShowWarnings();
+    ShowRunningBalance();
+    ShowInitialPayment();
+    CRect client;
+    GetClientRect(&client);
+    Layout(client.Width(), client.Height());
+    return TRUE;
+}
+
+void CStatementDlg::ShowHeading()
+{
+    std::vector<std::string> labels;
+    std::vector<std::string> figures;
+    for (const LabelledCells& cells : HeadingCells(m_statement))
+    {
+        labels.push_back(cells[0]);
+        figures.push_back(cells[1]);
+    }
+    ::SetWindowTextW(m_staticLabels, Lines(labels).c_str());
+    ::SetWindowTextW(m_staticFigures, Lines(figures).c_str());
+}
+
+void CStatementDlg::ShowWarnings()
+{
+    m_labelWarnings.SetBold(TRUE).SetForeColor(kWarningColour);
+    ::SetWindowTextW(m_labelWarnings, Lines(m_statement.warnings).c_str());
+    ::ShowWindow(m_labelWarnings, m_statement.warnings.empty() ? SW_HIDE : SW_SHOWNA);
+}
+
+void CStatementDlg::ShowRunningBalance()
+{
+    m_listBalance.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+    const RunningBalanceCells headings = RunningBalanceHeadings();
+    for (std::size_t column = 0; column < headings.size(); ++column)
+        m_listBalance.InsertColumn(static_cast<int>(column), WideFromUtf8(headings[column]),
+                                   IsAmountColumn(column) ? LVCFMT_RIGHT : LVCFMT_LEFT, 0);
+    for (std::size_t row = 0; row < m_statement.rows.size(); ++row)
+    {
+        const RunningBalanceCells cells = RunningBalanceRowCells(m_statement.rows[row]);
+        const int item = m_listBalance.InsertItem(static_cast<int>(row), WideFromUtf8(cells[0]));
+        for (std::size_t column = 1; column < cells.size(); ++column)
+            m_listBalance.SetItemText(item, static_cast<int>(column), WideFromUtf8(cells[column]));
+    }
+    // Each column as wide as its widest cell or its heading, whichever is wider.
+    const int padding = DialogRect(0, 0, kHeadingPadding, 0).Width();
+    for (std::size_t column = 0; column < headings.size(); ++column)
+    {
+        const int index = static_cast<int>(column);
+        m_listBalance.SetColumnWidth(index, LVSCW_AUTOSIZE);
+        const int heading = m_listBalance.GetStringWidth(WideFromUtf8(headings[column])) + padding;
+        if (m_listBalance.GetColumnWidth(index) < heading)
+            m_listBalance.SetColumnWidth(index, heading);
+    }
+}
+
+void CStatementDlg::ShowInitialPayment()
+{
+    ::SetWindowTextW(m_staticPaymentTitle, WideFromUtf8(kInitialPaymentTitle).c_str());
+    m_listPayment.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+    m_listPayment.InsertColumn(0, L"", LVCFMT_LEFT, 0);
+    m_listPayment.InsertColumn(1, L"", LVCFMT_RIGHT, 0);
+    const std::vector<LabelledCells> lines = InitialPaymentCells(m_statement);
+    for (std::size_t line = 0; line < lines.size(); ++line)
+    {
+        const int item =
+            m_listPayment.InsertItem(static_cast<int>(line), WideFromUtf8(lines[line][0]));
+        m_listPayment.SetItemText(item, 1, WideFromUtf8(lines[line][1]));
+    }
+    m_listPayment.SetColumnWidth(0, LVSCW_AUTOSIZE);
+    m_listPayment.SetColumnWidth(1, LVSCW_AUTOSIZE);
+}
+
+CRect CStatementDlg::DialogRect(int left, int top, int right, int bottom) const
+{
+    CRect rect(left, top, right, bottom);
+    ::MapDialogRect(m_hWnd, &rect);
+    return rect;
+}
+
+void CStatementDlg::Layout(int width, int height)
+{
+    // The margins and gaps across (left, right) and down (top, bottom), and a button's size.
+    const CRect spacing = DialogRect(kMargin, kMargin, kGap, kGap);
+    const CRect button = DialogRect(0, 0, kButtonWidth, kButtonHeight);
+    const int left = spacing.left;
+    const int right = width - spacing.left;
+    const int gapAcross = spacing.right;
+    const int gapDown = spacing.bottom;
+    int top = spacing.top;
+
+    // The heading: its labels, and their figures beside them.
+    const SIZE labels = TextSize(m_staticLabels, WindowTextOf(m_staticLabels), 0);
+    const SIZE figures = TextSize(m_staticFigures, WindowTextOf(m_staticFigures), 0);
+    const int figuresLeft = left + labels.cx + 2 * gapAcross;
+    Place(m_staticLabels, left, top, left + labels.cx, top + labels.cy);
+    Place(m_staticFigures, figuresLeft, top, std::max<int>(right, figuresLeft + figures.cx),
+          top + figures.cy);
+    top += std::max(labels.cy, figures.cy) + gapDown;
+
+    if (!m_statement.warnings.empty())
+    {
+        const int warnings =
+            TextSize(m_labelWarnings, WindowTextOf(m_labelWarnings), right - left).cy;
+        Place(m_labelWarnings, left, top, right, top + warnings);
+        top += warnings + gapDown;
+    }
+
+    // The buttons along the bottom, at the right.
+    const int buttonsTop = height - spacing.top - button.Height();
+    int buttonRight = right;
+    for (int id : kButtonsFromTheRight)
+    {
+        Place(::GetDlgItem(m_hWnd, id), buttonRight - button.Width(), buttonsTop, buttonRight,
+              buttonsTop + button.Height());
+        buttonRight -= button.Width() + gapAcross;
+    }
+
+    // The initial payment above them, as tall as its lines when there is room for half as much
+    // again of the running balance; the running balance takes the rest.
+    CRect row;
+    m_listPayment.GetItemRect(0, &row, LVIR_BOUNDS);
+    CRect outside;
+    CRect inside;
+    m_listPayment.GetWindowRect(&outside);
+    m_listPayment.GetClientRect(&inside);
+    const int paymentLines =
+        m_listPayment.GetItemCount() * row.Height() + outside.Height() - inside.Height();
+    const int titleHeight = DialogRect(0, 0, 0, kTitleHeight).Height();
+    const int paymentBottom = buttonsTop - gapDown;
+    const int room = paymentBottom - top - titleHeight - 2 * gapDown;
+    const int paymentTop = paymentBottom - std::min(paymentLines, std::max(0, room / 2));
+    const int titleTop = paymentTop - gapDown / 2 - titleHeight;
+    Place(m_listPayment, left, paymentTop, right, paymentBottom);
+    Place(m_staticPaymentTitle, left, titleTop, right, titleTop + titleHeight);
+    Place(m_listBalance, left, top, right, std::max(top, titleTop - gapDown));
+}
+
+void CStatementDlg::OnSize(UINT type, int cx, int cy)
+{
+    if (type != SIZE_MINIMIZED)
+        Layout(cx, cy);
+}
+
+void CStatementDlg::OnGetMinMaxInfo(MINMAXINFO* info)
+{
+    CRect least = DialogRect(0, 0, kMinimumWidth, kMinimumHeight);
+    ::AdjustWindowRectEx(&least, GetStyle(), FALSE, GetExStyle());
+    info->ptMinTrackSize = {least.Width(), least.Height()};
+}
+
+void CStatementDlg::OnCustomDrawBalance(NMHDR* header, LRESULT* result)
+{
+    auto* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(header);
+    if (draw->nmcd.dwDrawStage == CDDS_PREPAINT)
+    {
+        *result = CDRF_NOTIFYITEMDRAW;
+        return;
+    }
+    if (draw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT)
+    {
+        const std::size_t row = draw->nmcd.dwItemSpec;
+        if (row < m_statement.rows.size() && m_statement.rows[row].lowPoint)
+            draw->clrTextBk = kLowPointBackground;
+    }
+    *result = CDRF_DODEFAULT;
+}
+
+void CStatementDlg::OnCopy()
+{
+    if (!CopyStatementToClipboard(m_hWnd, m_statement))
+        ::MessageBoxW(m_hWnd, kClipboardBusy, kMessageCaption, MB_OK | MB_ICONWARNING);
+}
+
+void CStatementDlg::OnSaveAs()
+{
+    if (const std::optional<FilePath> path = AskStatementFilePath(m_hWnd))
+        SaveStatementFile(m_hWnd, *path, m_statement);
+}
+
+void CStatementDlg::OnPrint()
+{
+    PrintStatement(m_hWnd, m_statement);
+}

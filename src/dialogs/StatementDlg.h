@@ -1,0 +1,62 @@
+// CStatementDlg: the initial escrow account statement in a modal, resizable window of its own. It
+// shows the statement it is given (the heading figures, the warnings, the running balance with
+// its low point marked, and the initial escrow payment) and copies it to the clipboard or saves
+// it as an HTML file. It knows nothing of the form: whoever opens it builds the statement.
+#pragma once
+
+#include "controls/Label.h"
+#include "core/EscrowStatement.h"
+#include "framework/Controls.h"
+#include "framework/Dialog.h"
+#include "framework/ListCtrl.h"
+
+// The background of the running balance's low-point row.
+constexpr COLORREF kLowPointBackground = RGB(255, 235, 156);
+
+class CStatementDlg : public CDialog
+{
+public:
+    explicit CStatementDlg(EscrowStatement statement, CWnd* parent = nullptr);
+
+    // Registers the list views' window class, which the template needs, then shows the window.
+    INT_PTR DoModal() override;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+
+    // The controls follow the window's size: the running balance takes what the others leave.
+    void OnSize(UINT type, int cx, int cy);
+    // The window keeps room for the buttons and a few rows of each table.
+    void OnGetMinMaxInfo(MINMAXINFO* info);
+    // The running balance asks for each row's colours: the low point's row gets its background.
+    void OnCustomDrawBalance(NMHDR* header, LRESULT* result);
+    // Copy: the statement as plain text and as HTML on the clipboard; a clipboard that another
+    // program keeps busy is told.
+    void OnCopy();
+    // Save As: the system's save dialog, then the HTML document written whole; a failed save is
+    // told as every failed save of the program is.
+    void OnSaveAs();
+    // Print: the system's print dialog, then the statement's pages on the printer chosen.
+    void OnPrint();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void ShowHeading();
+    void ShowWarnings();
+    void ShowRunningBalance();
+    void ShowInitialPayment();
+    // Places every control for the client area's size.
+    void Layout(int width, int height);
+    // A rectangle given in dialog units, in pixels.
+    CRect DialogRect(int left, int top, int right, int bottom) const;
+
+    EscrowStatement m_statement;
+    CStatic m_staticLabels;
+    CStatic m_staticFigures;
+    CLabel m_labelWarnings;
+    CListCtrl m_listBalance;
+    CStatic m_staticPaymentTitle;
+    CListCtrl m_listPayment;
+};

@@ -1,0 +1,58 @@
+#include "dialogs/StatementFile.h"
+
+#include "core/SaveFailureMessage.h"
+#include "core/StatementHtml.h"
+#include "dialogs/SaveFailedDlg.h"
+
+#include <commdlg.h>
+#include <shlobj.h>
+
+#include <cwchar>
+#include <vector>
+
+namespace
+{
+
+// The file types the dialog lists: pairs of a description and its pattern, then an empty one.
+constexpr wchar_t kFileTypes[] = L"HTML files (*.html)\0*.html\0";
+constexpr wchar_t kDefaultEnding[] = L"html";
+// The longest path the wide file functions take, in characters.
+constexpr std::size_t kLongestPath = 32768;
+
+} // namespace
+
+std::optional<FilePath> AskStatementFilePath(HWND owner)
+{
+    std::vector<wchar_t> file(kLongestPath, L'\0');
+    std::wcscpy(file.data(), kStatementFileName);
+    wchar_t documents[MAX_PATH] = {};
+    const bool hasDocuments = SUCCEEDED(
+        ::SHGetFolderPathW(owner, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents));
+
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = kFileTypes;
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = static_cast<DWORD>(file.size());
+    dialog.lpstrInitialDir = hasDocuments ? documents : nullptr;
+    dialog.lpstrDefExt = kDefaultEnding;
+    dialog.Flags =
+        OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (!::GetSaveFileNameW(&dialog))
+        return std::nullopt;
+    return FilePath(file.data());
+}
+
+SaveFailure WriteStatementFile(const FilePath& file, const EscrowStatement& statement)
+{
+    return SaveFileSafely(file, StatementHtmlDocument(statement));
+}
+
+void SaveStatementFile(HWND owner, const FilePath& file, const EscrowStatement& statement)
+{
+    const SaveFailure failure = WriteStatementFile(file, statement);
+    if (failure != SaveFailure::None)
+        ShowSaveFailure(owner, SaveFailureMessage(file, file.filename().u8string(), failure));
+}

@@ -1,0 +1,25 @@
+// The statement saved as an HTML file: the file asked for in the system's save dialog, and the
+// statement's HTML document written through the program's one way of saving.
+#pragma once
+
+#include "core/EscrowStatement.h"
+#include "core/SafeSave.h"
+
+#include <windows.h>
+
+#include <optional>
+
+// The file the save dialog offers, in the user's Documents folder.
+constexpr wchar_t kStatementFileName[] = L"Escrow statement.html";
+
+// Asks for the file in the system's save dialog over `owner`: HTML files, the offered name in the
+// Documents folder, ".html" added to a name typed without an ending, and a question before an
+// existing file is replaced. None when the user cancels.
+std::optional<FilePath> AskStatementFilePath(HWND owner);
+
+// Writes the statement's HTML document to the file, whole or not at all.
+SaveFailure WriteStatementFile(const FilePath& file, const EscrowStatement& statement);
+
+// Writes it; a failure is told in a message over `owner`, which file and why, as every failed save
+// of the program is.
+void SaveStatementFile(HWND owner, const FilePath& file, const EscrowStatement& statement);

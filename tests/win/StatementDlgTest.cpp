@@ -1,0 +1,621 @@
+// The statement window in real windows: opened from the form over the worked example; its heading,
+// warnings, running balance with the low point marked and initial escrow payment; the ways it
+// closes; its layout as it is resized; the real clipboard it fills; the files it saves, through
+// the system's save dialog and to a target that refuses.
+#include "AppendixE.h"
+#include "DialogItems.h"
+#include "FormFile.h"
+#include "ModalDriver.h"
+#include "SaveMessage.h"
+#include "TempFolder.h"
+#include "WorkingFolderTest.h"
+
+#include "core/StatementHtml.h"
+#include "core/StatementText.h"
+#include "dialogs/StatementClipboard.h"
+#include "dialogs/StatementDlg.h"
+#include "dialogs/StatementFile.h"
+#include "dialogs/TallyvaneDlg.h"
+#include "framework/TextEncoding.h"
+#include "res/resource.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace
+{
+
+constexpr char kCaption[] = "Initial Escrow Account Statement";
+// The file name box of the system's save dialog.
+constexpr int kSaveDialogFileName = 0x47C;
+
+std::wstring WideText(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        ::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+// The lines of a window's text.
+std::vector<std::wstring> Lines(HWND dialog, int id)
+{
+    const std::wstring text = WideText(::GetDlgItem(dialog, id));
+    std::vector<std::wstring> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find(L"\r\n", start)) != std::wstring::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
+int ItemCount(HWND list)
+{
+    return static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+}
+
+// The texts of a list view's row, one per column.
+std::vector<std::wstring> RowTexts(HWND list, int item, int columns)
+{
+    std::vector<std::wstring> texts;
+    for (int column = 0; column < columns; ++column)
+    {
+        wchar_t text[256] = {};
+        LVITEMW cell{};
+        cell.iSubItem = column;
+        cell.pszText = text;
+        cell.cchTextMax = 256;
+        ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(item),
+                       reinterpret_cast<LPARAM>(&cell));
+        texts.push_back(text);
+    }
+    return texts;
+}
+
+struct Column
+{
+    std::wstring heading;
+    int format;
+};
+
+Column ColumnOf(HWND list, int column)
+{
+    wchar_t text[256] = {};
+    LVCOLUMNW description{};
+    description.mask = LVCF_TEXT | LVCF_FMT;
+    description.pszText = text;
+    description.cchTextMax = 256;
+    ::SendMessageW(list, LVM_GETCOLUMNW, static_cast<WPARAM>(column),
+                   reinterpret_cast<LPARAM>(&description));
+    return {text, description.fmt & LVCFMT_JUSTIFYMASK};
+}
+
+// A control's rectangle in its dialog's client coordinates.
+RECT Place(HWND dialog, int id)
+{
+    RECT rect;
+    ::GetWindowRect(::GetDlgItem(dialog, id), &rect);
+    ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+int Height(const RECT& rect)
+{
+    return rect.bottom - rect.top;
+}
+
+// The height of a control's text, in the control's font, broken between words at its width.
+int TextHeight(HWND control)
+{
+    RECT rect;
+    ::GetClientRect(control, &rect);
+    HDC dc = ::GetDC(control);
+    const HGDIOBJ previous =
+        ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)));
+    const std::wstring text = WideText(control);
+    ::DrawTextW(dc, text.c_str(), -1, &rect, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    ::SelectObject(dc, previous);
+    ::ReleaseDC(control, dc);
+    return Height(rect);
+}
+
+COLORREF ClientPixel(HWND window, int x, int y)
+{
+    HDC dc = ::GetDC(window);
+    const COLORREF colour = ::GetPixel(dc, x, y);
+    ::ReleaseDC(window, dc);
+    return colour;
+}
+
+// What the clipboard holds in the format, up to the first NUL, as bytes; empty when nothing.
+std::string ClipboardBytes(UINT format)
+{
+    std::string bytes;
+    if (!::OpenClipboard(nullptr))
+        return bytes;
+    if (HGLOBAL block = ::GetClipboardData(format))
+    {
+        const char* data = static_cast<const char*>(::GlobalLock(block));
+        bytes.assign(data, strnlen(data, ::GlobalSize(block)));
+        ::GlobalUnlock(block);
+    }
+    ::CloseClipboard();
+    return bytes;
+}
+
+std::wstring ClipboardText()
+{
+    std::wstring text;
+    if (!::OpenClipboard(nullptr))
+        return text;
+    if (HGLOBAL block = ::GetClipboardData(CF_UNICODETEXT))
+    {
+        const wchar_t* data = static_cast<const wchar_t*>(::GlobalLock(block));
+        text.assign(data, wcsnlen(data, ::GlobalSize(block) / sizeof(wchar_t)));
+        ::GlobalUnlock(block);
+    }
+    ::CloseClipboard();
+    return text;
+}
+
+// The offset the clipboard's HTML header gives for the name ("StartHTML" ...).
+std::size_t HtmlOffset(const std::string& html, const std::string& name)
+{
+    const std::size_t at = html.find("\r\n" + name + ":");
+    return at == std::string::npos ? 0 : std::stoul(html.substr(at + name.size() + 3, 10));
+}
+
+// Regulation X's example: no warnings, the low point on the tenth row (December's taxes).
+EscrowStatement AppendixEStatement()
+{
+    return BuildStatement(AppendixE::Schedules(), AppendixE::Inputs(), "2026");
+}
+constexpr int kAppendixELowPointRow = 9;
+
+// The same with three warnings: no reserves, so the adjustment is above zero; a first payment
+// month that is no month's number; and a year that is no year, which holds a letter outside ASCII.
+EscrowStatement WarnedStatement()
+{
+    EscrowInputs inputs = AppendixE::Inputs();
+    inputs.reserveMonths = {};
+    inputs.firstPaymentMonth = "7th";
+    return BuildStatement(AppendixE::Schedules(), inputs,
+                          "20\xC3\xA9"
+                          "6");
+}
+
+// The statement window over an owner window of its own.
+class StatementDlgTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_hOwner = ::CreateWindowExA(0, "STATIC", "Owner", WS_POPUP | WS_CAPTION | WS_VISIBLE, 20,
+                                     20, 700, 560, nullptr, nullptr, nullptr, nullptr);
+        ASSERT_NE(m_hOwner, nullptr);
+    }
+
+    void TearDown() override { ::DestroyWindow(m_hOwner); }
+
+    // Runs the window of the statement; the steps get its window.
+    INT_PTR Run(const EscrowStatement& statement, const std::function<void(HWND)>& steps)
+    {
+        CWnd owner(m_hOwner);
+        CStatementDlg dialog(statement, &owner);
+        return RunModal(dialog, [&] { steps(dialog.m_hWnd); });
+    }
+
+    HWND m_hOwner = nullptr;
+};
+
+TEST_F(StatementDlgTest, ShowsTheHeadingTheRunningBalanceAndTheInitialPayment)
+{
+    Run(AppendixEStatement(), [](HWND dialog) {
+        EXPECT_EQ(WindowText(dialog), kCaption);
+        EXPECT_EQ(Lines(dialog, IDC_STATEMENT_LABELS),
+                  (std::vector<std::wstring>{L"Monthly escrow payment", L"Cushion",
+                                             L"Initial deposit", L"First payment", L"Low point"}));
+        EXPECT_EQ(Lines(dialog, IDC_STATEMENT_FIGURES),
+                  (std::vector<std::wstring>{L"$130.00", L"$260.00", L"$1,040.00", L"July 2026",
+                                             L"$260.00 in December 2026"}));
+        EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(dialog, IDC_STATEMENT_WARNINGS)));
+
+        // Amounts stand to the right, and no heading is cut short.
+        const HWND balance = ::GetDlgItem(dialog, IDC_STATEMENT_BALANCE);
+        const Column columns[] = {
+            {L"Month", LVCFMT_LEFT},      {L"Description", LVCFMT_LEFT},
+            {L"To escrow", LVCFMT_RIGHT}, {L"From escrow", LVCFMT_RIGHT},
+            {L"Balance", LVCFMT_RIGHT},   {L"", LVCFMT_LEFT},
+        };
+        for (int column = 0; column < 6; ++column)
+        {
+            const Column shown = ColumnOf(balance, column);
+            EXPECT_EQ(shown.heading, columns[column].heading);
+            EXPECT_EQ(shown.format, columns[column].format) << column;
+            EXPECT_GT(::SendMessageW(balance, LVM_GETCOLUMNWIDTH, column, 0),
+                      ::SendMessageW(balance, LVM_GETSTRINGWIDTHW, 0,
+                                     reinterpret_cast<LPARAM>(shown.heading.c_str())))
+                << column;
+        }
+        EXPECT_EQ(ItemCount(balance), 16);
+        const struct
+        {
+            int item;
+            std::vector<std::wstring> cells;
+        } rows[] = {
+            {0, {L"At closing", L"Initial deposit", L"1,040.00", L"", L"1,040.00", L""}},
+            {1, {L"July 2026", L"Monthly escrow payment", L"130.00", L"", L"", L""}},
+            {2, {L"", L"County property taxes", L"", L"500.00", L"670.00", L""}},
+            {kAppendixELowPointRow,
+             {L"", L"County property taxes", L"", L"700.00", L"260.00", L"low point"}},
+            {15, {L"June 2027", L"Monthly escrow payment", L"130.00", L"", L"1,040.00", L""}},
+        };
+        for (const auto& row : rows)
+            EXPECT_EQ(RowTexts(balance, row.item, 6), row.cells) << row.item;
+
+        EXPECT_EQ(WideText(::GetDlgItem(dialog, IDC_STATEMENT_PAYMENT_TITLE)),
+                  L"Initial escrow payment at closing");
+        const HWND payment = ::GetDlgItem(dialog, IDC_STATEMENT_PAYMENT);
+        EXPECT_EQ(ColumnOf(payment, 1).format, LVCFMT_RIGHT);
+        const std::vector<std::vector<std::wstring>> lines = {
+            {L"County property taxes $100.00 per month for 8 mo.", L"800.00"},
+            {L"Other $30.00 per month for 11 mo.", L"330.00"},
+            {L"Aggregate adjustment", L"-90.00"},
+            {L"Total", L"1,040.00"},
+        };
+        ASSERT_EQ(ItemCount(payment), 4);
+        for (int line = 0; line < 4; ++line)
+            EXPECT_EQ(RowTexts(payment, line, 2), lines[line]);
+        ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+}
+
+// The low point's row is drawn on its own background; the rows beside it are not.
+TEST_F(StatementDlgTest, MarksTheLowPointRow)
+{
+    Run(AppendixEStatement(), [](HWND dialog) {
+        const HWND balance = ::GetDlgItem(dialog, IDC_STATEMENT_BALANCE);
+        ::SendMessageW(balance, LVM_ENSUREVISIBLE, kAppendixELowPointRow + 1, FALSE);
+        ::UpdateWindow(balance);
+        for (int item :
+             {kAppendixELowPointRow - 1, kAppendixELowPointRow, kAppendixELowPointRow + 1})
+        {
+            // Inside the row's "To escrow" cell, clear of its text and the grid lines.
+            RECT cell{LVIR_BOUNDS, 2, 0, 0};
+            ::SendMessageW(balance, LVM_GETSUBITEMRECT, static_cast<WPARAM>(item),
+                           reinterpret_cast<LPARAM>(&cell));
+            const COLORREF colour =
+                ClientPixel(balance, cell.left + 3, (cell.top + cell.bottom) / 2);
+            if (item == kAppendixELowPointRow)
+                EXPECT_EQ(colour, kLowPointBackground);
+            else
+                EXPECT_EQ(colour, ::GetSysColor(COLOR_WINDOW)) << item;
+        }
+        ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+}
+
+// Close is the default button; Escape, Enter, Close and the close box all end the window.
+TEST_F(StatementDlgTest, ClosesWithEscapeEnterCloseAndTheCloseBox)
+{
+    const struct
+    {
+        const char* way;
+        std::function<void(HWND)> close;
+    } ways[] = {
+        {"escape", [](HWND) { PostKey(::GetFocus(), VK_ESCAPE); }},
+        {"enter", [](HWND) { PostKey(::GetFocus(), VK_RETURN); }},
+        {"close", [](HWND dialog) { Click(dialog, IDCANCEL); }},
+        {"close box", [](HWND dialog) { ::PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+    };
+    for (const auto& way : ways)
+    {
+        bool focusOnTheTable = false;
+        LONG closeStyle = 0;
+        const INT_PTR result = Run(AppendixEStatement(), [&](HWND dialog) {
+            focusOnTheTable = ::GetFocus() == ::GetDlgItem(dialog, IDC_STATEMENT_BALANCE);
+            closeStyle = ::GetWindowLongA(::GetDlgItem(dialog, IDCANCEL), GWL_STYLE);
+            way.close(dialog);
+        });
+        EXPECT_EQ(result, IDCANCEL) << way.way;
+        EXPECT_TRUE(focusOnTheTable) << way.way;
+        EXPECT_EQ(closeStyle & BS_TYPEMASK, BS_DEFPUSHBUTTON) << way.way;
+    }
+}
+
+// Growing the window moves the buttons with its corner and gives the running balance all the new
+// room; shrinking it stops at a least size where every part still fits, one above the other, and
+// the warnings wrap onto more lines without being cut off.
+TEST_F(StatementDlgTest, ResizingMovesTheButtonsAndGrowsTheRunningBalance)
+{
+    Run(WarnedStatement(), [](HWND dialog) {
+        EXPECT_EQ(Lines(dialog, IDC_STATEMENT_WARNINGS),
+                  (std::vector<std::wstring>{
+                      L"The aggregate adjustment is above zero: the reserves collected are less "
+                      L"than the account needs.",
+                      L"The first payment month is not 1 to 12; the projection starts in July.",
+                      L"The first payment year \"20\u00e96\" is not a year; the months are shown "
+                      L"without one."}));
+        const int ids[] = {
+            IDC_STATEMENT_LABELS,        IDC_STATEMENT_WARNINGS, IDC_STATEMENT_BALANCE,
+            IDC_STATEMENT_PAYMENT_TITLE, IDC_STATEMENT_PAYMENT,  IDC_STATEMENT_COPY,
+            IDC_STATEMENT_SAVE,          IDC_STATEMENT_PRINT,    IDCANCEL};
+        const auto places = [&] {
+            std::vector<RECT> rects;
+            for (int id : ids)
+                rects.push_back(Place(dialog, id));
+            return rects;
+        };
+        // Every part below the one before it and above the buttons, the buttons side by side
+        // inside the window, and the warnings' lines all shown.
+        const auto expectInOrder = [&](const char* size) {
+            SCOPED_TRACE(size);
+            const std::vector<RECT> at = places();
+            for (int part = 1; part <= 4; ++part)
+                EXPECT_LE(at[part - 1].bottom, at[part].top) << ids[part];
+            EXPECT_GT(Height(at[2]), 0) << "the running balance keeps some room";
+            RECT client;
+            ::GetClientRect(dialog, &client);
+            for (int button = 5; button < 9; ++button)
+            {
+                EXPECT_LE(at[4].bottom, at[button].top);
+                EXPECT_LE(at[button].bottom, client.bottom);
+                EXPECT_GE(at[button].left, button == 5 ? 0 : at[button - 1].right);
+                EXPECT_LE(at[button].right, client.right);
+            }
+            const HWND warnings = ::GetDlgItem(dialog, IDC_STATEMENT_WARNINGS);
+            EXPECT_GE(Height(at[1]), TextHeight(warnings));
+            return at;
+        };
+
+        const std::vector<RECT> before = expectInOrder("as opened");
+        RECT window;
+        ::GetWindowRect(dialog, &window);
+        const int wider = 200;
+        const int taller = 120;
+        ::SetWindowPos(dialog, nullptr, 0, 0, window.right - window.left + wider,
+                       window.bottom - window.top + taller,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const std::vector<RECT> grown = expectInOrder("grown");
+        for (int button = 5; button < 9; ++button)
+        {
+            RECT moved = before[button];
+            ::OffsetRect(&moved, wider, taller);
+            EXPECT_TRUE(::EqualRect(&grown[button], &moved)) << ids[button];
+        }
+        const RECT& table = before[2];
+        const RECT tableGrown{table.left, table.top, table.right + wider, table.bottom + taller};
+        EXPECT_TRUE(::EqualRect(&grown[2], &tableGrown));
+        EXPECT_EQ(Height(grown[4]), Height(before[4])) << "the initial payment keeps its lines";
+        EXPECT_EQ(grown[4].top, before[4].top + taller);
+
+        ::SetWindowPos(dialog, nullptr, 0, 0, 10, 10, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ::GetWindowRect(dialog, &window);
+        EXPECT_GT(window.right - window.left, 300);
+        EXPECT_GT(window.bottom - window.top, 250);
+        const std::vector<RECT> least = expectInOrder("at its least");
+        EXPECT_GT(Height(least[1]), Height(before[1])) << "the warnings wrap onto more lines";
+        ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+}
+
+// Copy puts the statement's text and its HTML on the real clipboard, in place of what it held.
+TEST_F(StatementDlgTest, CopyPutsTheTextAndTheHtmlOnTheClipboard)
+{
+    const UINT earlier = ::RegisterClipboardFormatA("Tallyvane test: held before the copy");
+    ASSERT_TRUE(::OpenClipboard(m_hOwner));
+    ::EmptyClipboard();
+    ::SetClipboardData(earlier, ::GlobalAlloc(GMEM_MOVEABLE, 4));
+    ::CloseClipboard();
+
+    const EscrowStatement statement = WarnedStatement();
+    Run(statement, [](HWND dialog) {
+        Click(dialog, IDC_STATEMENT_COPY);
+        ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_FALSE(::IsClipboardFormatAvailable(earlier));
+
+    const std::wstring text = ClipboardText();
+    EXPECT_EQ(text, WideFromUtf8(StatementText(statement)));
+    EXPECT_NE(text.find(L"\"20\u00e96\""), std::wstring::npos) << "the year's letter as typed";
+
+    const std::string html = ClipboardBytes(::RegisterClipboardFormatW(kHtmlClipboardFormat));
+    const std::size_t startHtml = HtmlOffset(html, "StartHTML");
+    const std::size_t startFragment = HtmlOffset(html, "StartFragment");
+    const std::size_t endFragment = HtmlOffset(html, "EndFragment");
+    const std::string startMarker = "<!--StartFragment-->";
+    EXPECT_EQ(html.compare(0, 12, "Version:0.9\r"), 0);
+    EXPECT_EQ(html.compare(startHtml, 5, "<html"), 0);
+    EXPECT_EQ(HtmlOffset(html, "EndHTML"), html.size());
+    ASSERT_GE(startFragment, startMarker.size());
+    EXPECT_EQ(html.substr(startFragment - startMarker.size(), startMarker.size()), startMarker);
+    EXPECT_EQ(html.compare(endFragment, 18, "<!--EndFragment-->"), 0);
+    EXPECT_EQ(html.substr(startFragment, endFragment - startFragment),
+              StatementHtmlFragment(statement));
+    EXPECT_NE(html.find("20\xC3\xA9"
+                        "6"),
+              std::string::npos)
+        << "UTF-8";
+}
+
+// While another opener keeps the clipboard, Copy says so and nothing breaks; once it lets go,
+// Copy works.
+TEST_F(StatementDlgTest, CopyWhileTheClipboardIsHeldIsTold)
+{
+    const HANDLE held = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    const HANDLE release = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    std::thread holder([&] {
+        ::OpenClipboard(nullptr);
+        ::SetEvent(held);
+        ::WaitForSingleObject(release, 10000);
+        ::CloseClipboard();
+    });
+    ASSERT_EQ(::WaitForSingleObject(held, 5000), WAIT_OBJECT_0);
+    const EscrowStatement statement = AppendixEStatement();
+    std::string told;
+    Run(statement, [&](HWND dialog) {
+        WhenDialogOpens("Tallyvane", [&](HWND box) {
+            told = Text(box, kMessageBoxText);
+            ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+        });
+        Click(dialog, IDC_STATEMENT_COPY);
+        ::SetEvent(release);
+        holder.join();
+        Click(dialog, IDC_STATEMENT_COPY);
+        ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    ::CloseHandle(held);
+    ::CloseHandle(release);
+    EXPECT_NE(told.find("clipboard"), std::string::npos) << told;
+    EXPECT_EQ(ClipboardText(), WideFromUtf8(StatementText(statement)));
+}
+
+// The file holds exactly the statement's HTML document, whatever its name, and replaces an older
+// file whole.
+TEST(StatementFile, WritesTheHtmlDocument)
+{
+    const EscrowStatement statement = WarnedStatement();
+    const struct
+    {
+        const char* name; // UTF-8
+        const char* before;
+    } cases[] = {
+        {"Escrow statement.html", nullptr},
+        {"Relev\xC3\xA9 \xD0\x96.html", nullptr},
+        {"older.html", "an older statement"},
+    };
+    TempFolder folder;
+    for (const auto& c : cases)
+    {
+        const FilePath file = folder.Path() / std::filesystem::u8path(c.name);
+        if (c.before)
+            WriteBytes(file, c.before);
+        EXPECT_EQ(WriteStatementFile(file, statement), SaveFailure::None) << c.name;
+        EXPECT_EQ(ReadBytes(file), StatementHtmlDocument(statement)) << c.name;
+    }
+    EXPECT_FALSE(HasTemporaryFile(folder.Path()));
+}
+
+// The save dialog offers its file name; the file typed is written, ".html" added when the name has
+// no ending.
+TEST_F(StatementDlgTest, SaveAsWritesTheFileTypedInTheSaveDialog)
+{
+    const EscrowStatement statement = AppendixEStatement();
+    const struct
+    {
+        const char* typed;
+        const char* written;
+    } cases[] = {
+        {"typed.html", "typed.html"},
+        {"bare", "bare.html"},
+    };
+    TempFolder folder;
+    for (const auto& c : cases)
+    {
+        std::wstring offered;
+        std::wstring folderShown;
+        Run(statement, [&](HWND dialog) {
+            WhenDialogOpens("Save As", [&](HWND save) {
+                const HWND name = ::GetDlgItem(save, kSaveDialogFileName);
+                offered = WideText(name);
+                wchar_t shown[MAX_PATH] = {};
+                ::SendMessageW(save, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(shown));
+                folderShown = shown;
+                ::SetWindowTextW(name, (folder.Path() / c.typed).wstring().c_str());
+                ::PostMessageA(save, WM_COMMAND, IDOK, 0);
+            });
+            Click(dialog, IDC_STATEMENT_SAVE);
+            ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        });
+        EXPECT_EQ(offered, kStatementFileName);
+        wchar_t documents[MAX_PATH] = {};
+        ::SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents);
+        EXPECT_EQ(folderShown, documents);
+        ASSERT_TRUE(std::filesystem::exists(folder / c.written)) << c.typed;
+        EXPECT_EQ(ReadBytes(folder / c.written), StatementHtmlDocument(statement));
+    }
+}
+
+// A file that may not be replaced is told, by its path and why, and keeps its bytes.
+TEST_F(StatementDlgTest, AReadOnlyTargetIsToldAndLeftWhole)
+{
+    TempFolder folder;
+    const FilePath file = folder / "kept.html";
+    WriteBytes(file, "an older statement");
+    ASSERT_TRUE(::SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY));
+    const EscrowStatement statement = AppendixEStatement();
+    std::string told;
+    Run(statement, [&](HWND dialog) {
+        WhenDialogOpens("Tallyvane", [&](HWND box) {
+            told = Text(box, kMessageBoxText);
+            ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+        });
+        SaveStatementFile(dialog, file, statement);
+        ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    ::SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_TRUE(NamesFileAndReason(told, "kept.html", "read-only"));
+    EXPECT_EQ(ReadBytes(file), "an older statement");
+    EXPECT_FALSE(HasTemporaryFile(folder.Path()));
+}
+
+// The form over the worked example, in a working folder of its own.
+class StatementFromTheForm : public WorkingFolderTest
+{
+};
+
+// The Statement button follows Reset. It runs the form's analysis first: a cushion typed into a box
+// that was never left shows on the form while the statement is open, and the statement's initial
+// deposit is the form's initial balance. The year typed in the code page shows as typed.
+TEST_F(StatementFromTheForm, ShowsTheFormsFiguresAfterItsAnalysis)
+{
+    WorkedExample::Write(m_folder);
+    CTallyvaneDlg form;
+    RunModal(form, [&] {
+        const HWND window = form.m_hWnd;
+        EXPECT_EQ(::GetNextDlgTabItem(window, ::GetDlgItem(window, IDC_RESET), FALSE),
+                  ::GetDlgItem(window, IDC_SHOW_STATEMENT));
+        EXPECT_EQ(Text(window, IDC_SHOW_STATEMENT), "&Statement...");
+        ::SetFocus(::GetDlgItem(window, IDC_RESET));
+        SetText(window, IDC_CUSHION, "100");
+        SetText(window, IDC_FIRST_PAYMENT_YEAR,
+                "20\xE9"
+                "4");
+        std::string adjustment;
+        HWND owner = nullptr;
+        std::vector<std::wstring> figures;
+        std::vector<std::wstring> warnings;
+        WhenDialogOpens(kCaption, [&](HWND statement) {
+            adjustment = Text(window, IDC_ADJUSTMENT);
+            owner = ::GetWindow(statement, GW_OWNER);
+            figures = Lines(statement, IDC_STATEMENT_FIGURES);
+            warnings = Lines(statement, IDC_STATEMENT_WARNINGS);
+            PostKey(::GetFocus(), VK_ESCAPE);
+        });
+        Click(window, IDC_SHOW_STATEMENT);
+        EXPECT_EQ(owner, window);
+        EXPECT_EQ(adjustment, "-600.00 = $800.00 - $1400.00");
+        ASSERT_EQ(figures.size(), 5u);
+        EXPECT_EQ(figures[0], L"$" + WideFromUtf8(WorkedExample::kMonthlyPayment));
+        EXPECT_EQ(figures[1], L"$100.00");
+        const std::size_t balance = adjustment.find("= $") + 3;
+        EXPECT_EQ(figures[2], L"$" + WideFromUtf8(adjustment.substr(
+                                         balance, adjustment.find(' ', balance) - balance)));
+        EXPECT_EQ(figures[3], L"May");
+        EXPECT_EQ(warnings, (std::vector<std::wstring>{L"The first payment year \"20\u00e94\" is "
+                                                       L"not a year; the months are shown "
+                                                       L"without one."}));
+        EXPECT_TRUE(::IsWindowEnabled(window)) << "the form takes input again";
+        form.EndDialog(IDOK);
+    });
+}
+
+} // namespace
