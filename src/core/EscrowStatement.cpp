@@ -166,7 +166,7 @@ EscrowStatement BuildStatement(const ItemSchedules& schedules, const EscrowInput
         statement.reserveLines.push_back({std::string(kItemHeadings[item]) + " $" +
                                               MoneyText(MoneyOf(deposit)) + " per month for " +
                                               MonthsText(months) + " mo.",
-                                          amount});
+                                          amount, item + 1});
         reserves = reserves + amount;
         if (!IsZero(amount) && !itemDisburses[item])
             itemWarnings.push_back(std::string(kItemHeadings[item]) +

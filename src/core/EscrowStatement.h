@@ -36,6 +36,7 @@ struct StatementLine
 {
     std::string text;
     Money amount;
+    int item = 0; // the escrow item (1 to 8) the line is for
 };
 
 struct EscrowStatement

@@ -1,5 +1,6 @@
 #include "dialogs/StatementDlg.h"
 
+#include "core/ItemHeadings.h"
 #include "core/StatementCells.h"
 #include "dialogs/SaveFailedDlg.h"
 #include "dialogs/StatementClipboard.h"
@@ -22,10 +23,11 @@ constexpr int kMargin = 7;
 constexpr int kGap = 4;
 constexpr int kButtonWidth = 50;
 constexpr int kButtonHeight = 14;
+constexpr int kSuggestedButtonWidth = 90;
 constexpr int kTitleHeight = 8;
 // The room around a column heading's text.
 constexpr int kHeadingPadding = 12;
-constexpr int kMinimumWidth = 240;
+constexpr int kMinimumWidth = 320;
 constexpr int kMinimumHeight = 200;
 
 // The buttons of the bottom row, from the right.
@@ -78,6 +80,12 @@ void Place(HWND control, int left, int top, int right, int bottom)
                    std::max(0, bottom - top), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// A suggestion as it shows beside its item's line.
+std::string SuggestionText(const SuggestedReserve& suggestion)
+{
+    return "suggested: " + std::to_string(suggestion.months) + " mo. of $" + suggestion.deposit;
+}
+
 bool IsAmountColumn(std::size_t column)
 {
     return column >= kFirstAmountColumn && column <= kLastAmountColumn;
@@ -92,6 +100,7 @@ ON_NOTIFY(NM_CUSTOMDRAW, IDC_STATEMENT_BALANCE, OnCustomDrawBalance)
 ON_BN_CLICKED(IDC_STATEMENT_COPY, OnCopy)
 ON_BN_CLICKED(IDC_STATEMENT_SAVE, OnSaveAs)
 ON_BN_CLICKED(IDC_STATEMENT_PRINT, OnPrint)
+ON_BN_CLICKED(IDC_STATEMENT_USE_SUGGESTED, OnUseSuggested)
 END_MESSAGE_MAP()
 
 CStatementDlg::CStatementDlg(EscrowStatement statement, CWnd* parent)
@@ -121,6 +130,23 @@ BOOL CStatementDlg::OnInitDialog()
     CDialog::OnInitDialog();
     if (CWinApp* app = AfxGetApp())
         SetIcon(app->LoadIcon(IDR_MAINFRAME), FALSE);
+    ShowStatement();
+    const bool anySuggestion =
+        std::any_of(m_suggestions.begin(), m_suggestions.end(),
+                    [](const auto& suggestion) { return suggestion.has_value(); });
+    ::EnableWindow(::GetDlgItem(m_hWnd, IDC_STATEMENT_USE_SUGGESTED),
+                   m_useSuggested && anySuggestion);
+    return TRUE;
+}
+
+void CStatementDlg::OfferSuggestions(Suggestions suggestions, std::function<EscrowStatement()> use)
+{
+    m_suggestions = std::move(suggestions);
+    m_useSuggested = std::move(use);
+}
+
+void CStatementDlg::ShowStatement()
+{
     ShowHeading();
     ShowWarnings();
     ShowRunningBalance();
@@ -128,7 +154,6 @@ BOOL CStatementDlg::OnInitDialog()
     CRect client;
     GetClientRect(&client);
     Layout(client.Width(), client.Height());
-    return TRUE;
 }
 
 void CStatementDlg::ShowHeading()
@@ -153,6 +178,7 @@ void CStatementDlg::ShowWarnings()
 
 void CStatementDlg::ShowRunningBalance()
 {
+    m_listBalance.DeleteAll();
     m_listBalance.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
     const RunningBalanceCells headings = RunningBalanceHeadings();
     for (std::size_t column = 0; column < headings.size(); ++column)
@@ -180,18 +206,40 @@ void CStatementDlg::ShowRunningBalance()
 void CStatementDlg::ShowInitialPayment()
 {
     ::SetWindowTextW(m_staticPaymentTitle, WideFromUtf8(kInitialPaymentTitle).c_str());
+    m_listPayment.DeleteAll();
     m_listPayment.SetExtendedStyle(LVS_EX_FULLROWSELECT);
     m_listPayment.InsertColumn(0, L"", LVCFMT_LEFT, 0);
     m_listPayment.InsertColumn(1, L"", LVCFMT_RIGHT, 0);
+    m_listPayment.InsertColumn(2, L"", LVCFMT_LEFT, 0);
+    int row = 0;
+    const auto addRow = [&](const std::string& text, const std::string& amount,
+                            const std::string& suggested) {
+        const int item = m_listPayment.InsertItem(row++, WideFromUtf8(text));
+        m_listPayment.SetItemText(item, 1, WideFromUtf8(amount));
+        m_listPayment.SetItemText(item, 2, WideFromUtf8(suggested));
+    };
+    // Each item's line, with its suggestion beside it; an item with a suggestion and no line yet
+    // gets a line of its own, in item order.
     const std::vector<LabelledCells> lines = InitialPaymentCells(m_statement);
-    for (std::size_t line = 0; line < lines.size(); ++line)
+    std::size_t line = 0;
+    for (int item = 1; item <= kEscrowItems; ++item)
     {
-        const int item =
-            m_listPayment.InsertItem(static_cast<int>(line), WideFromUtf8(lines[line][0]));
-        m_listPayment.SetItemText(item, 1, WideFromUtf8(lines[line][1]));
+        const std::optional<SuggestedReserve>& suggestion = m_suggestions[item - 1];
+        const std::string suggested = suggestion ? SuggestionText(*suggestion) : "";
+        if (line < m_statement.reserveLines.size() && m_statement.reserveLines[line].item == item)
+        {
+            addRow(lines[line][0], lines[line][1], suggested);
+            ++line;
+        }
+        else if (suggestion)
+        {
+            addRow(kItemHeadings[item - 1], "", suggested);
+        }
     }
-    m_listPayment.SetColumnWidth(0, LVSCW_AUTOSIZE);
-    m_listPayment.SetColumnWidth(1, LVSCW_AUTOSIZE);
+    for (; line < lines.size(); ++line)
+        addRow(lines[line][0], lines[line][1], "");
+    for (int column = 0; column < 3; ++column)
+        m_listPayment.SetColumnWidth(column, LVSCW_AUTOSIZE);
 }
 
 CRect CStatementDlg::DialogRect(int left, int top, int right, int bottom) const
@@ -238,6 +286,10 @@ void CStatementDlg::Layout(int width, int height)
               buttonsTop + button.Height());
         buttonRight -= button.Width() + gapAcross;
     }
+    // "Use suggested months" at the left, as wide as the template makes it.
+    const int suggestedWidth = DialogRect(0, 0, kSuggestedButtonWidth, 0).Width();
+    Place(::GetDlgItem(m_hWnd, IDC_STATEMENT_USE_SUGGESTED), left, buttonsTop,
+          std::min(left + suggestedWidth, buttonRight), buttonsTop + button.Height());
 
     // The initial payment above them, as tall as its lines when there is room for half as much
     // again of the running balance; the running balance takes the rest.
@@ -304,4 +356,12 @@ void CStatementDlg::OnSaveAs()
 void CStatementDlg::OnPrint()
 {
     PrintStatement(m_hWnd, m_statement);
+}
+
+void CStatementDlg::OnUseSuggested()
+{
+    if (!m_useSuggested)
+        return;
+    m_statement = m_useSuggested();
+    ShowStatement();
 }

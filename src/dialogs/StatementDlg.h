@@ -6,9 +6,14 @@
 
 #include "controls/Label.h"
 #include "core/EscrowStatement.h"
+#include "core/ReserveMonths.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "framework/ListCtrl.h"
+
+#include <array>
+#include <functional>
+#include <optional>
 
 // The background of the running balance's low-point row.
 constexpr COLORREF kLowPointBackground = RGB(255, 235, 156);
@@ -20,6 +25,13 @@ public:
 
     // Registers the list views' window class, which the template needs, then shows the window.
     INT_PTR DoModal() override;
+
+    // The reserve months and deposit each item's schedule calls for, shown beside the item's
+    // initial escrow payment line, and what "Use suggested months" does with them: write them
+    // where the statement comes from and give the statement anew. Without an offer the button
+    // stays disabled.
+    using Suggestions = std::array<std::optional<SuggestedReserve>, kEscrowItems>;
+    void OfferSuggestions(Suggestions suggestions, std::function<EscrowStatement()> use);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -39,6 +51,8 @@ protected:
     void OnSaveAs();
     // Print: the system's print dialog, then the statement's pages on the printer chosen.
     void OnPrint();
+    // Use suggested months: the suggestions are written, and the statement shows their figures.
+    void OnUseSuggested();
 
     DECLARE_MESSAGE_MAP()
 
@@ -52,7 +66,12 @@ private:
     // A rectangle given in dialog units, in pixels.
     CRect DialogRect(int left, int top, int right, int bottom) const;
 
+    // Every part of the window for the statement it holds now.
+    void ShowStatement();
+
     EscrowStatement m_statement;
+    Suggestions m_suggestions;
+    std::function<EscrowStatement()> m_useSuggested;
     CStatic m_staticLabels;
     CStatic m_staticFigures;
     CLabel m_labelWarnings;

@@ -2,6 +2,7 @@
 
 #include "core/EscrowStatement.h"
 #include "core/NumberFormat.h"
+#include "core/ReserveMonths.h"
 #include "core/SaveFailureMessage.h"
 #include "core/Schedules.h"
 #include "core/WorkingFiles.h"
@@ -286,14 +287,36 @@ void CTallyvaneDlg::OnReset()
 
 void CTallyvaneDlg::OnShowStatement()
 {
-    // One reading of the schedules serves the analysis and the statement, so both show the same.
+    // One reading of the schedules serves the analysis, the statement and the suggestions, so all
+    // show the same; the statement is modal, so they stay the schedules on disk while it shows.
     const ItemSchedules schedules = ReadItemSchedules(WorkingFolder());
+    const CStatementDlg::Suggestions suggestions =
+        SuggestReserves(schedules, TextOf(m_editFirstPaymentMonth), TwoMonthsOn());
+    CStatementDlg statement(AnalyzeForStatement(schedules), this);
+    statement.OfferSuggestions(suggestions, [this, &schedules, &suggestions] {
+        UseSuggestedReserves(suggestions);
+        return AnalyzeForStatement(schedules);
+    });
+    statement.DoModal();
+}
+
+EscrowStatement CTallyvaneDlg::AnalyzeForStatement(const ItemSchedules& schedules)
+{
     ShowFigures(CombinedSchedule(schedules));
     // The year is the one text of the boxes the statement shows; the statement's texts are UTF-8.
-    CStatementDlg statement(
-        BuildStatement(schedules, ReadInputs(), Utf8FromCodePage(TextOf(m_editFirstPaymentYear))),
-        this);
-    statement.DoModal();
+    return BuildStatement(schedules, ReadInputs(),
+                          Utf8FromCodePage(TextOf(m_editFirstPaymentYear)));
+}
+
+void CTallyvaneDlg::UseSuggestedReserves(const CStatementDlg::Suggestions& suggestions)
+{
+    for (int index = 0; index < kEscrowItems; ++index)
+    {
+        if (!suggestions[index])
+            continue;
+        m_items[index].months.SetWindowText(std::to_string(suggestions[index]->months).c_str());
+        m_items[index].deposit.SetWindowText(suggestions[index]->deposit.c_str());
+    }
 }
 
 BOOL CTallyvaneDlg::OnQueryEndSession()

@@ -8,7 +8,9 @@
 #include "controls/HotEdit.h"
 #include "controls/Label.h"
 #include "core/EscrowAnalysis.h"
+#include "core/EscrowStatement.h"
 #include "core/SafeSave.h"
+#include "dialogs/StatementDlg.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 
@@ -59,7 +61,7 @@ protected:
     // schedule), then clears the form.
     void OnReset();
     // The analysis, as leaving a box runs it, then the statement of the same inputs in its own
-    // window over the form.
+    // window over the form, offering each item's suggested reserve months.
     void OnShowStatement();
     // Windows is logging off or shutting down: the program never holds that up.
     BOOL OnQueryEndSession();
@@ -83,6 +85,11 @@ private:
     // Shows the figures of the boxes against the combined schedule; while "two months" is on,
     // the cushion is first set to two monthly payments.
     void ShowFigures(const MonthAmounts& combined);
+    // The analysis, then the statement of the same inputs over the same schedules.
+    EscrowStatement AnalyzeForStatement(const ItemSchedules& schedules);
+    // Writes each suggested item's reserve months and monthly deposit into its boxes; the other
+    // items' boxes stay as they are.
+    void UseSuggestedReserves(const CStatementDlg::Suggestions& suggestions);
     // The cushion box takes typing only while "two months" is off.
     void ShowCushionEditable();
     // The item's annual total on its button.

@@ -71,3 +71,11 @@ BOOL CListCtrl::GetItemRect(int item, RECT* rect, int code) const
     return static_cast<BOOL>(::SendMessageA(m_hWnd, LVM_GETITEMRECT, static_cast<WPARAM>(item),
                                             reinterpret_cast<LPARAM>(rect)));
 }
+
+void CListCtrl::DeleteAll()
+{
+    ::SendMessageW(m_hWnd, LVM_DELETEALLITEMS, 0, 0);
+    while (::SendMessageW(m_hWnd, LVM_DELETECOLUMN, 0, 0))
+    {
+    }
+}

@@ -30,6 +30,8 @@ public:
     int InsertItem(int item, const std::wstring& text);
     // The text of an item's column (`subItem` 0 is the first).
     BOOL SetItemText(int item, int subItem, const std::wstring& text);
+    // Removes every item and every column.
+    void DeleteAll();
     // The item's rectangle in client coordinates: the part named by an LVIR_ code.
     BOOL GetItemRect(int item, RECT* rect, int code) const;
 };

@@ -618,4 +618,112 @@ TEST_F(StatementFromTheForm, ShowsTheFormsFiguresAfterItsAnalysis)
     });
 }
 
+// A schedule file of twelve lines, the given months (1 = January) holding their amounts.
+std::string ScheduleFile(const std::vector<std::pair<int, const char*>>& bills)
+{
+    std::string lines[12];
+    for (const auto& [month, amount] : bills)
+        lines[month - 1] = amount;
+    std::string file;
+    for (const std::string& line : lines)
+        file += line + "\r\n";
+    return file;
+}
+
+// Regulation X, Appendix E, Example II from the statement's button to the form's figures: county
+// taxes (item 4) of 500 in July and 700 in December, school taxes (item 5) of 360 in September,
+// the first payment in July and two months' cushion give 8 months of 100.00 and 11 months of
+// 30.00. Item 7's schedule holds nothing and item 8's bills cancel out: no suggestion for either,
+// and their boxes stay as they are.
+TEST_F(StatementFromTheForm, UseSuggestedMonthsWritesTheSingleItemAnalysisIntoTheForm)
+{
+    WriteBytes(File("part4.txt"), ScheduleFile({{7, "500"}, {12, "700"}}));
+    WriteBytes(File("part5.txt"), ScheduleFile({{9, "360"}}));
+    WriteBytes(File("part7.txt"), ScheduleFile({{3, "0.00"}}));
+    WriteBytes(File("part8.txt"), ScheduleFile({{3, "10"}, {4, "-10"}}));
+    CTallyvaneDlg form;
+    RunModal(form, [&] {
+        const HWND window = form.m_hWnd;
+        SetText(window, IDC_FIRST_PAYMENT_MONTH, "07");
+        SetText(window, IDC_MONTHS8, "3");
+        Click(window, IDC_TWO_MONTHS);
+        EXPECT_EQ(Text(window, IDC_CUSHION), "260.00");
+        std::vector<std::vector<std::wstring>> before, after;
+        bool enabled = false;
+        WhenDialogOpens(kCaption, [&](HWND statement) {
+            const HWND payment = ::GetDlgItem(statement, IDC_STATEMENT_PAYMENT);
+            enabled = ::IsWindowEnabled(::GetDlgItem(statement, IDC_STATEMENT_USE_SUGGESTED));
+            for (int row = 0; row < ItemCount(payment); ++row)
+                before.push_back(RowTexts(payment, row, 3));
+            Click(statement, IDC_STATEMENT_USE_SUGGESTED);
+            for (int row = 0; row < ItemCount(payment); ++row)
+                after.push_back(RowTexts(payment, row, 3));
+            PostKey(::GetFocus(), VK_ESCAPE);
+        });
+        Click(window, IDC_SHOW_STATEMENT);
+        EXPECT_TRUE(enabled);
+        // Before: the two items have no line yet, so each shows with its suggestion alone; item
+        // 8's three months are a line with nothing suggested beside it.
+        EXPECT_EQ(before, (std::vector<std::vector<std::wstring>>{
+                              {L"County property taxes", L"", L"suggested: 8 mo. of $100.00"},
+                              {L"Village property taxes", L"", L"suggested: 11 mo. of $30.00"},
+                              {L"Other $0.00 per month for 3 mo.", L"0.00", L""},
+                              {L"Aggregate adjustment", L"1,040.00", L""},
+                              {L"Total", L"1,040.00", L""},
+                          }));
+        EXPECT_EQ(after, (std::vector<std::vector<std::wstring>>{
+                             {L"County property taxes $100.00 per month for 8 mo.", L"800.00",
+                              L"suggested: 8 mo. of $100.00"},
+                             {L"Village property taxes $30.00 per month for 11 mo.", L"330.00",
+                              L"suggested: 11 mo. of $30.00"},
+                             {L"Other $0.00 per month for 3 mo.", L"0.00", L""},
+                             {L"Aggregate adjustment", L"-90.00", L""},
+                             {L"Total", L"1,040.00", L""},
+                         }));
+        EXPECT_EQ(Text(window, IDC_MONTHS4), "8");
+        EXPECT_EQ(Text(window, IDC_PER_MONTH4), "100.00");
+        EXPECT_EQ(Text(window, IDC_MONTHS5), "11");
+        EXPECT_EQ(Text(window, IDC_PER_MONTH5), "30.00");
+        EXPECT_EQ(Text(window, IDC_MONTHS7), "");
+        EXPECT_EQ(Text(window, IDC_PER_MONTH7), "");
+        EXPECT_EQ(Text(window, IDC_MONTHS8), "3");
+        EXPECT_EQ(Text(window, IDC_PER_MONTH8), "");
+        EXPECT_EQ(Text(window, IDC_ADJUSTMENT), "-90.00 = $1040.00 - $1130.00");
+        form.EndDialog(IDOK);
+    });
+}
+
+// With "two months" off no cushion months are added; an item whose schedule gives nothing keeps
+// what was typed; with no suggestion at all the button is disabled.
+TEST_F(StatementFromTheForm, SuggestedMonthsWithoutACushion)
+{
+    WriteBytes(File("part4.txt"), ScheduleFile({{7, "500"}, {12, "700"}}));
+    CTallyvaneDlg form;
+    RunModal(form, [&] {
+        const HWND window = form.m_hWnd;
+        SetText(window, IDC_FIRST_PAYMENT_MONTH, "07");
+        SetText(window, IDC_MONTHS1, "2");
+        SetText(window, IDC_PER_MONTH1, "$45.00");
+        WhenDialogOpens(kCaption, [&](HWND statement) {
+            Click(statement, IDC_STATEMENT_USE_SUGGESTED);
+            PostKey(::GetFocus(), VK_ESCAPE);
+        });
+        Click(window, IDC_SHOW_STATEMENT);
+        EXPECT_EQ(Text(window, IDC_MONTHS4), "6");
+        EXPECT_EQ(Text(window, IDC_PER_MONTH4), "100.00");
+        EXPECT_EQ(Text(window, IDC_MONTHS1), "2");
+        EXPECT_EQ(Text(window, IDC_PER_MONTH1), "$45.00");
+
+        std::remove(File("part4.txt").string().c_str());
+        bool enabled = true;
+        WhenDialogOpens(kCaption, [&](HWND statement) {
+            enabled = ::IsWindowEnabled(::GetDlgItem(statement, IDC_STATEMENT_USE_SUGGESTED));
+            PostKey(::GetFocus(), VK_ESCAPE);
+        });
+        Click(window, IDC_SHOW_STATEMENT);
+        EXPECT_FALSE(enabled);
+        form.EndDialog(IDOK);
+    });
+}
+
 } // namespace
