@@ -7,6 +7,7 @@
 
 #include "controls/HotEdit.h"
 #include "controls/Label.h"
+#include "controls/Picture.h"
 #include "core/EscrowAnalysis.h"
 #include "core/SafeSave.h"
 #include "framework/Controls.h"
@@ -96,6 +97,7 @@ private:
     CLabel m_labelFirstPayment;
     CLabel m_labelCushion;
     CLabel m_labelAdjustment;
+    CPicture m_banner;
     int m_bTwoMonths;
     HICON m_hIcon;
 };
