@@ -40,7 +40,7 @@ const ProgramDialog kProgramDialogs[] = {
     {"form", [] { return std::make_unique<CTallyvaneDlg>(); }},
     {"schedule", [] { return std::make_unique<CDisbursements>(nullptr, 1); }},
     {"about", [] { return std::make_unique<CAboutDlg>(); }},
-    // The longest reason, for the file where the installer puts the program of a user.
+    // The longest reason, for the form file where the installer puts the program for a user.
     {"save_failed",
      [] {
          return std::make_unique<CSaveFailedDlg>(SaveFailureMessage(
@@ -70,6 +70,7 @@ protected:
         const INT_PTR result = RunModal(*dialog, [&] {
             ::ShowWindow(dialog->m_hWnd, SW_SHOW);
             ::UpdateWindow(dialog->m_hWnd);
+            EXPECT_TRUE(::IsWindowVisible(dialog->m_hWnd));
             EXPECT_EQ(WindowDpi(dialog->m_hWnd), ScriptDpi());
             checks(dialog->m_hWnd);
             dialog->EndDialog(IDCANCEL);
@@ -173,11 +174,12 @@ TEST_P(DialogAtDensity, EveryLabelShowsItsWholeText)
             }
             else
             {
-                const LONG style = ::GetWindowLongA(label, GWL_STYLE);
+                // The shown text has its ampersands dealt with already.
+                const bool breaksWords = ::GetWindowLongA(label, GWL_STYLE) & SS_EDITCONTROL;
                 RECT wrapped{0, 0, room, 0};
                 ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &wrapped,
-                            DT_CALCRECT | DT_WORDBREAK | (style & SS_NOPREFIX ? DT_NOPREFIX : 0) |
-                                (style & SS_EDITCONTROL ? DT_EDITCONTROL : 0));
+                            DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX |
+                                (breaksWords ? DT_EDITCONTROL : 0));
                 needed = {wrapped.right, wrapped.bottom};
             }
             ::SelectObject(dc, oldFont);
