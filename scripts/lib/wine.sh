@@ -3,8 +3,10 @@
 # shellcheck source=common.sh
 . "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
+# The session's prefix is the shared one under build/, unless a script chose a prefix of its own
+# in TALLYVANE_WINEPREFIX (wine_start_at_dpi does).
 wine_env() {
-    export WINEPREFIX="$TALLYVANE_ROOT/build/wineprefix"
+    export WINEPREFIX="${TALLYVANE_WINEPREFIX:-$TALLYVANE_ROOT/build/wineprefix}"
     export WINEDEBUG=-all,err+module
     export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
     export WINEARCH=win64
@@ -16,7 +18,7 @@ start_xvfb() {
     local fifo
     fifo=$(mktemp -u)
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$fifo" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -nolisten tcp -screen 0 "${WINE_SCREEN_SIZE}x24" 3>"$fifo" >/dev/null 2>&1 &
     WINE_XVFB_PID=$!
     local number
     read -r -t 20 number <"$fifo" || true
@@ -28,7 +30,10 @@ start_xvfb() {
     export DISPLAY=":$number"
 }
 
-# The size of the prefix's virtual desktop, in pixels.
+# The size of the private display's screen, and of the prefix's virtual desktop, in pixels. A
+# prefix at another density has the whole screen as its desktop: a form grown with the DPI still
+# fits on it.
+WINE_SCREEN_SIZE=1280x1024
 WINE_DESKTOP_SIZE=1024x768
 
 # The prefix, created and set up for the program.
@@ -76,6 +81,38 @@ wine_start() {
     configure_prefix
     wine wineboot </dev/null >/dev/null 2>&1
     trap wine_stop EXIT
+}
+
+# Starts a session in a prefix of its own at another screen density, leaving the shared prefix and
+# its wineserver alone: a display of its own, the prefix (created once, like the shared one) and
+# its own wineserver started at the DPI.
+#   wine_start_at_dpi PREFIX DPI
+wine_start_at_dpi() {
+    TALLYVANE_WINEPREFIX=$(realpath -m "$1")
+    WINE_DESKTOP_SIZE=$WINE_SCREEN_SIZE
+    wine_env
+    trap wine_stop EXIT
+    start_xvfb || return 1
+    create_prefix
+    wineserver -p 2>/dev/null || true
+    configure_prefix
+    wine_set_dpi "$2"
+}
+
+# Sets the prefix's DPI (LogPixels, which its wineserver reads when it starts) and starts its
+# wineserver again at it, with Wine's helper processes detached from our pipes.
+wine_set_dpi() {
+    set_prefix_dpi "$1"
+    wineserver -p
+    wine wineboot </dev/null >/dev/null 2>&1
+}
+
+# Writes the prefix's DPI and ends its wineserver, so that the next Wine program starts one at it.
+set_prefix_dpi() {
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
+        </dev/null >/dev/null 2>&1
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
 }
 
 # Ends this prefix's wineserver and our Xvfb, by pid; nothing is ended by name.

@@ -1,5 +1,6 @@
 #include "controls/Label.h"
 
+#include "framework/Dpi.h"
 #include "framework/ShellOpen.h"
 
 #include <algorithm>
@@ -10,6 +11,55 @@ namespace
 {
 constexpr UINT_PTR kBlinkTimer = 1;
 constexpr UINT kBlinkInterval = 500;
+
+// How many pixels a sample text covers in the font, drawn black on white the way the screen draws
+// it (smoothed where the system smooths), counting those darker than mid grey.
+int InkOf(const LOGFONTA& logFont)
+{
+    static constexpr char kSample[] = "Hamburgefonstiv";
+    constexpr int kLength = sizeof kSample - 1;
+    const HDC dc = ::CreateCompatibleDC(nullptr);
+    const HFONT font = ::CreateFontIndirectA(&logFont);
+    const HGDIOBJ oldFont = ::SelectObject(dc, font);
+    SIZE size{};
+    ::GetTextExtentPoint32A(dc, kSample, kLength, &size);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = size.cx;
+    info.bmiHeader.biHeight = -size.cy;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    const HBITMAP bitmap = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    int ink = 0;
+    if (bitmap)
+    {
+        const HGDIOBJ oldBitmap = ::SelectObject(dc, bitmap);
+        ::PatBlt(dc, 0, 0, size.cx, size.cy, WHITENESS);
+        ::TextOutA(dc, 0, 0, kSample, kLength);
+        ::GdiFlush();
+        const DWORD* pixel = static_cast<const DWORD*>(bits);
+        for (LONG count = size.cx * size.cy; count > 0; --count, ++pixel)
+            ink += ((*pixel >> 16) & 0xFF) < 128;
+        ::SelectObject(dc, oldBitmap);
+        ::DeleteObject(bitmap);
+    }
+    ::SelectObject(dc, oldFont);
+    ::DeleteObject(font);
+    ::DeleteDC(dc);
+    return ink;
+}
+
+// Whether a bold font draws heavier than the normal weight of its face, by a tenth of the ink at
+// least. Wine's own Tahoma Bold (the default GUI font's face under Wine) has bold glyphs only as
+// bitmaps of small sizes; from 13 pixels up it draws its outlines, as thin as the normal face's.
+bool BoldShows(const LOGFONTA& bold)
+{
+    LOGFONTA normal = bold;
+    normal.lfWeight = FW_NORMAL;
+    return InkOf(bold) * 10 >= InkOf(normal) * 11;
+}
 } // namespace
 
 BEGIN_MESSAGE_MAP(CLabel, CStatic)
@@ -17,14 +67,19 @@ ON_WM_CTLCOLOR_REFLECT()
 ON_WM_TIMER()
 ON_WM_LBUTTONDOWN()
 ON_WM_SETCURSOR()
+ON_WM_DPICHANGED_AFTERPARENT()
 END_MESSAGE_MAP()
 
 CLabel::CLabel()
 {
     m_clrFore = ::GetSysColor(COLOR_WINDOWTEXT);
     m_hBackBrush = ::CreateSolidBrush(::GetSysColor(COLOR_BTNFACE));
+    // The stock font is made at the system's DPI; the label keeps its sizes at 96 DPI.
     ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof(m_logFont), &m_logFont);
-    m_fontLabel.CreateFontIndirect(&m_logFont);
+    const UINT systemDpi = SystemDpi();
+    m_logFont.lfHeight = ::MulDiv(m_logFont.lfHeight, kDesignDpi, systemDpi);
+    m_logFont.lfWidth = ::MulDiv(m_logFont.lfWidth, kDesignDpi, systemDpi);
+    m_szWindowFace[0] = '\0';
     m_bBlinking = FALSE;
     m_bBlinkPhase = FALSE;
     m_bLinkOn = TRUE;
@@ -44,13 +99,25 @@ CLabel::~CLabel()
 
 void CLabel::PreSubclassWindow()
 {
-    GiveFontToWindow();
+    LOGFONTA given{};
+    const HFONT font = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+    if (font && ::GetObjectA(font, sizeof given, &given))
+        std::memcpy(m_szWindowFace, given.lfFaceName, LF_FACESIZE);
+    RebuildFont();
 }
 
 void CLabel::RebuildFont()
 {
+    if (!m_hWnd)
+        return;
+    const UINT dpi = WindowDpi(m_hWnd);
+    LOGFONTA font = m_logFont;
+    font.lfHeight = ::MulDiv(m_logFont.lfHeight, dpi, kDesignDpi);
+    font.lfWidth = ::MulDiv(m_logFont.lfWidth, dpi, kDesignDpi);
+    if (font.lfWeight >= FW_BOLD && m_szWindowFace[0] && !BoldShows(font))
+        std::memcpy(font.lfFaceName, m_szWindowFace, LF_FACESIZE);
     m_fontLabel.DeleteObject();
-    const BOOL created = m_fontLabel.CreateFontIndirect(&m_logFont);
+    const BOOL created = m_fontLabel.CreateFontIndirect(&font);
     assert(created && "Label: font creation failed");
     (void)created;
     GiveFontToWindow();
@@ -221,6 +288,12 @@ void CLabel::OnLButtonDown(UINT flags, CPoint point)
     GetWindowText(text);
     ShellOpen(text);
     CStatic::OnLButtonDown(flags, point);
+}
+
+void CLabel::OnDpiChangedAfterParent()
+{
+    CStatic::OnDpiChangedAfterParent();
+    ChangeFont();
 }
 
 BOOL CLabel::OnSetCursor(CWnd* wnd, UINT hitTest, UINT message)

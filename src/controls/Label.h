@@ -1,5 +1,6 @@
 // CLabel: a static text drawn with a font and colours of its own, chosen in its reflected
-// control-colour handler. It can also blink its text or its background, open its own text
+// control-colour handler. Its font is the default GUI font's, made at its window's DPI, and made
+// again when that DPI changes. It can also blink its text or its background, open its own text
 // through the shell when clicked (with SS_NOTIFY), and show a cursor of its own.
 #pragma once
 
@@ -19,7 +20,8 @@ public:
     };
 
     // Bold (700) or normal (400) weight; the label is repainted at once, so its window must
-    // exist.
+    // exist. A face whose bold draws no heavier than its normal weight at the label's size gives
+    // way to the face of the font the label's window was created with.
     CLabel& SetBold(BOOL bold);
     CLabel& SetLabelText(const CString& text);
     CLabel& SetForeColor(COLORREF colour);
@@ -27,7 +29,7 @@ public:
     CLabel& SetItalic(BOOL italic);
     CLabel& SetStaticEdge(BOOL edge);
     CLabel& SetFrame(BOOL frame);
-    // The character height in logical units.
+    // The character height in pixels at 96 DPI; the font is made at the window's DPI.
     CLabel& SetCharHeight(int height);
     // Shown at the next painting; nothing is repainted now.
     CLabel& SetBackColor(COLORREF colour);
@@ -47,10 +49,15 @@ protected:
     void OnTimer(UINT_PTR id);
     void OnLButtonDown(UINT flags, CPoint point);
     BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
+    // The window's DPI may have changed: the font is made again for it and given to the window,
+    // which the system may have handed its dialog's font meanwhile.
+    void OnDpiChangedAfterParent();
 
     DECLARE_MESSAGE_MAP()
 
 private:
+    // Makes the font for the window's DPI and gives it to the window; nothing while the label
+    // has no window.
     void RebuildFont();
     void GiveFontToWindow();
     void RedrawNow();
@@ -59,8 +66,10 @@ private:
     COLORREF m_clrFore;
     HBRUSH m_hBackBrush;
     HBRUSH m_hFaceBrush;
-    LOGFONTA m_logFont;
+    LOGFONTA m_logFont; // heights in pixels at 96 DPI
     CFont m_fontLabel;
+    // The face of the font the window was created with, for a bold its own face cannot draw.
+    char m_szWindowFace[LF_FACESIZE];
     CString m_strSaved;
     BOOL m_bBlinkPhase;
     BOOL m_bBlinking;

@@ -74,6 +74,12 @@ std::wstring WindowTextOf(HWND window)
     return text;
 }
 
+// A width with a tenth more room than the text measured in it takes.
+int WithRoomToSpare(int width)
+{
+    return width * 11 / 10 + 1;
+}
+
 void Place(HWND control, int left, int top, int right, int bottom)
 {
     ::SetWindowPos(control, nullptr, left, top, std::max(0, right - left),
@@ -260,19 +266,21 @@ void CStatementDlg::Layout(int width, int height)
     const int gapDown = spacing.bottom;
     int top = spacing.top;
 
-    // The heading: its labels, and their figures beside them.
+    // The heading: its labels, and their figures beside them. Each text gets a tenth more room
+    // than it takes, for a face a little wider than the one it was measured in.
     const SIZE labels = TextSize(m_staticLabels, WindowTextOf(m_staticLabels), 0);
     const SIZE figures = TextSize(m_staticFigures, WindowTextOf(m_staticFigures), 0);
-    const int figuresLeft = left + labels.cx + 2 * gapAcross;
-    Place(m_staticLabels, left, top, left + labels.cx, top + labels.cy);
-    Place(m_staticFigures, figuresLeft, top, std::max<int>(right, figuresLeft + figures.cx),
-          top + figures.cy);
+    const int labelsWidth = WithRoomToSpare(labels.cx);
+    const int figuresLeft = left + labelsWidth + 2 * gapAcross;
+    Place(m_staticLabels, left, top, left + labelsWidth, top + labels.cy);
+    Place(m_staticFigures, figuresLeft, top,
+          std::max<int>(right, figuresLeft + WithRoomToSpare(figures.cx)), top + figures.cy);
     top += std::max(labels.cy, figures.cy) + gapDown;
 
     if (!m_statement.warnings.empty())
     {
         const int warnings =
-            TextSize(m_labelWarnings, WindowTextOf(m_labelWarnings), right - left).cy;
+            TextSize(m_labelWarnings, WindowTextOf(m_labelWarnings), (right - left) * 10 / 11).cy;
         Place(m_labelWarnings, left, top, right, top + warnings);
         top += warnings + gapDown;
     }

@@ -78,6 +78,7 @@ void CTallyvaneDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_LABEL_FIRST_PAYMENT, m_labelFirstPayment);
     DDX_Control(pDX, IDC_LABEL_CUSHION, m_labelCushion);
     DDX_Control(pDX, IDC_LABEL_ADJUSTMENT, m_labelAdjustment);
+    DDX_Control(pDX, IDC_BANNER, m_banner);
     DDX_Check(pDX, IDC_TWO_MONTHS, m_bTwoMonths);
 }
 

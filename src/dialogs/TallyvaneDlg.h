@@ -7,6 +7,7 @@
 
 #include "controls/HotEdit.h"
 #include "controls/Label.h"
+#include "controls/Picture.h"
 #include "core/EscrowAnalysis.h"
 #include "core/EscrowStatement.h"
 #include "core/SafeSave.h"
@@ -106,6 +107,7 @@ private:
     CLabel m_labelFirstPayment;
     CLabel m_labelCushion;
     CLabel m_labelAdjustment;
+    CPicture m_banner;
     int m_bTwoMonths;
     HICON m_hIcon;
 };

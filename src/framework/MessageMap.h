@@ -31,6 +31,10 @@ struct MessageMap
 constexpr UINT WM_REFLECT_BASE = 0xBC00;
 constexpr UINT WM_CTLCOLOR_REFLECT = WM_REFLECT_BASE + 0x0019;
 
+// Sent by Windows 10 1703 and later to every child window once its top-level window has handled
+// WM_DPICHANGED; the system headers name it only for later target versions than the program's.
+constexpr UINT WM_DPICHANGED_AFTERPARENT_MESSAGE = 0x02E3;
+
 // The decoders, one per handler signature. T is the class whose table holds the row; F is the
 // member, possibly one that T inherits.
 template <class T> struct MessageDecoders
@@ -90,6 +94,14 @@ template <class T> struct MessageDecoders
         LRESULT result = 0;
         (static_cast<T&>(wnd).*F)(reinterpret_cast<NMHDR*>(lParam), &result);
         return result;
+    }
+    // The new DPI in wParam's low word (the high word holds the same DPI, vertically), the window
+    // rectangle the system suggests for it in lParam.
+    template <auto F> static LRESULT DpiChanged(CWnd& wnd, WPARAM wParam, LPARAM lParam)
+    {
+        (static_cast<T&>(wnd).*F)(static_cast<UINT>(LOWORD(wParam)),
+                                  reinterpret_cast<const RECT*>(lParam));
+        return 0;
     }
 };
 
@@ -151,6 +163,13 @@ constexpr UINT kSysCommandMask = 0xFFF0;
 #define ON_WM_GETMINMAXINFO() MESSAGE_MAP_ROW(WM_GETMINMAXINFO, 0, 0, MinMaxInfo, OnGetMinMaxInfo)
 #define ON_WM_QUERYDRAGICON()                                                                      \
     MESSAGE_MAP_ROW(WM_QUERYDRAGICON, 0, 0, QueryDragIcon, OnQueryDragIcon)
+#define ON_WM_DESTROY() MESSAGE_MAP_ROW(WM_DESTROY, 0, 0, NoArguments, OnDestroy)
+// The window's DPI changed (it moved to a monitor of another density): void OnDpiChanged(UINT dpi,
+// const RECT* suggested) hears the new DPI and the window rectangle the system suggests for it.
+#define ON_WM_DPICHANGED() MESSAGE_MAP_ROW(WM_DPICHANGED, 0, 0, DpiChanged, OnDpiChanged)
+// The top-level window has handled its change of DPI: void OnDpiChangedAfterParent().
+#define ON_WM_DPICHANGED_AFTERPARENT()                                                             \
+    MESSAGE_MAP_ROW(WM_DPICHANGED_AFTERPARENT_MESSAGE, 0, 0, NoArguments, OnDpiChangedAfterParent)
 
 // The parent's WM_CTLCOLOR* for this control, handed back to it; a null brush lets the parent
 // answer as usual.

@@ -31,7 +31,9 @@ CWnd::~CWnd()
 const MessageMap* CWnd::GetThisMessageMap()
 {
     using ThisClass = CWnd;
-    static const MessageMapEntry entries[] = {ON_WM_SYSCOLORCHANGE(){0, 0, 0, 0, nullptr}};
+    static const MessageMapEntry entries[] = {ON_WM_SYSCOLORCHANGE() //
+                                              ON_WM_DPICHANGED()     //
+                                              {0, 0, 0, 0, nullptr}};
     static const MessageMap map{nullptr, entries};
     return &map;
 }
@@ -173,6 +175,12 @@ BOOL CALLBACK PassColourChange(HWND child, LPARAM)
     ::SendMessageA(child, WM_SYSCOLORCHANGE, 0, 0);
     return TRUE;
 }
+
+BOOL CALLBACK PassDpiChange(HWND child, LPARAM)
+{
+    ::SendMessageA(child, WM_DPICHANGED_AFTERPARENT_MESSAGE, 0, 0);
+    return TRUE;
+}
 } // namespace
 
 void CWnd::OnSysColorChange()
@@ -180,6 +188,18 @@ void CWnd::OnSysColorChange()
     Default();
     if (!(GetStyle() & WS_CHILD))
         ::EnumChildWindows(m_hWnd, PassColourChange, 0);
+}
+
+void CWnd::OnDpiChanged(UINT, const RECT* suggested)
+{
+    Default();
+    if (GetStyle() & WS_CHILD)
+        return;
+    if (suggested)
+        ::SetWindowPos(m_hWnd, nullptr, suggested->left, suggested->top,
+                       suggested->right - suggested->left, suggested->bottom - suggested->top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+    ::EnumChildWindows(m_hWnd, PassDpiChange, 0);
 }
 
 void CWnd::SetWindowText(const char* text)

@@ -90,6 +90,12 @@ protected:
     // A top-level window passes the change on to all its child windows, which the system does
     // not tell themselves.
     void OnSysColorChange();
+    // A top-level window moved to a monitor of another DPI takes the rectangle the system
+    // suggests, then tells its child windows. Windows 10 1703 and later tell them again after it
+    // (a child then makes its fonts twice, at one DPI); Windows 8.1 tells them nothing.
+    void OnDpiChanged(UINT dpi, const RECT* suggested);
+    void OnDpiChangedAfterParent() { Default(); }
+    void OnDestroy() { Default(); }
     void OnSetFocus(CWnd*) { Default(); }
     void OnKillFocus(CWnd*) { Default(); }
     void OnMouseMove(UINT, CPoint) { Default(); }

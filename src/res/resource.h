@@ -53,6 +53,8 @@
 #define IDC_MONTHLY_PAYMENT 1033
 #define IDC_FIRST_PAYMENT_YEAR 1046
 #define IDC_ADJUSTMENT 1060
+// The banner at the bottom of the form.
+#define IDC_BANNER 1061
 
 // The box shown when the form cannot be saved at closing.
 #define IDC_SAVE_FAILED_MESSAGE 1100
