@@ -31,7 +31,8 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter)
 
 } // namespace
 
-RemoteDialog RemoteDialog::WaitFor(const std::string& caption, DWORD processId, DWORD milliseconds)
+RemoteDialog RemoteDialog::WaitFor(const std::string& caption, DWORD processId, DWORD milliseconds,
+                                   DWORD poll)
 {
     const ULONGLONG deadline = GetTickCount64() + milliseconds;
     for (;;)
@@ -42,7 +43,7 @@ RemoteDialog RemoteDialog::WaitFor(const std::string& caption, DWORD processId, 
             return RemoteDialog(search.found);
         if (GetTickCount64() >= deadline)
             return RemoteDialog();
-        Sleep(20);
+        Sleep(poll);
     }
 }
 

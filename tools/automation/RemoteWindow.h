@@ -14,8 +14,9 @@ public:
     explicit RemoteDialog(HWND window) : m_window(window) {}
 
     // Waits up to `milliseconds` for a visible top-level window with this caption, of the given
-    // process (any process when 0).
-    static RemoteDialog WaitFor(const std::string& caption, DWORD processId, DWORD milliseconds);
+    // process (any process when 0), looking again every `poll` milliseconds.
+    static RemoteDialog WaitFor(const std::string& caption, DWORD processId, DWORD milliseconds,
+                                DWORD poll = 20);
 
     explicit operator bool() const { return m_window != nullptr && IsWindow(m_window); }
     HWND Handle() const { return m_window; }
