@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cstring>
+#include <vector>
 
 namespace
 {
@@ -56,9 +57,22 @@ int InkOf(const LOGFONTA& logFont)
 // bitmaps of small sizes; from 13 pixels up it draws its outlines, as thin as the normal face's.
 bool BoldShows(const LOGFONTA& bold)
 {
+    // Drawing the samples costs about half a millisecond a font under Wine, and a form's headings
+    // share one font: each font is tried once.
+    struct Tried
+    {
+        LOGFONTA font;
+        bool shows;
+    };
+    static std::vector<Tried> tried;
+    for (const Tried& known : tried)
+        if (std::memcmp(&known.font, &bold, sizeof bold) == 0)
+            return known.shows;
     LOGFONTA normal = bold;
     normal.lfWeight = FW_NORMAL;
-    return InkOf(bold) * 10 >= InkOf(normal) * 11;
+    const bool shows = InkOf(bold) * 10 >= InkOf(normal) * 11;
+    tried.push_back({bold, shows});
+    return shows;
 }
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "core/SaveFailureMessage.h"
 #include "core/StatementHtml.h"
 #include "dialogs/SaveFailedDlg.h"
+#include "framework/LateLibrary.h"
 
 #include <commdlg.h>
 #include <shlobj.h>
@@ -26,8 +27,10 @@ std::optional<FilePath> AskStatementFilePath(HWND owner)
     std::vector<wchar_t> file(kLongestPath, L'\0');
     std::wcscpy(file.data(), kStatementFileName);
     wchar_t documents[MAX_PATH] = {};
-    const bool hasDocuments = SUCCEEDED(
-        ::SHGetFolderPathW(owner, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents));
+    using FolderPathFunction = HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPWSTR);
+    const auto folderPath = LateFunctionAs<FolderPathFunction>(L"shell32.dll", "SHGetFolderPathW");
+    const bool hasDocuments = folderPath && SUCCEEDED(folderPath(owner, CSIDL_PERSONAL, nullptr,
+                                                                 SHGFP_TYPE_CURRENT, documents));
 
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
@@ -40,7 +43,9 @@ std::optional<FilePath> AskStatementFilePath(HWND owner)
     dialog.lpstrDefExt = kDefaultEnding;
     dialog.Flags =
         OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!::GetSaveFileNameW(&dialog))
+    using SaveDialogFunction = BOOL(WINAPI*)(OPENFILENAMEW*);
+    const auto showDialog = LateFunctionAs<SaveDialogFunction>(L"comdlg32.dll", "GetSaveFileNameW");
+    if (!showDialog || !showDialog(&dialog))
         return std::nullopt;
     return FilePath(file.data());
 }

@@ -3,6 +3,7 @@
 #include "core/StatementCells.h"
 #include "dialogs/SaveFailedDlg.h"
 #include "dialogs/StatementPages.h"
+#include "framework/LateLibrary.h"
 #include "framework/TextEncoding.h"
 
 // The print dialog's structure holds a COM interface, which the common dialog header declares only
@@ -91,7 +92,9 @@ void PrintStatement(HWND owner, const EscrowStatement& statement)
                     PD_NOCURRENTPAGE;
     dialog->nCopies = 1;
     dialog->nStartPage = START_PAGE_GENERAL;
-    const HRESULT shown = ::PrintDlgExW(dialog.get());
+    using PrintDialogFunction = HRESULT(WINAPI*)(PRINTDLGEXW*);
+    const auto showDialog = LateFunctionAs<PrintDialogFunction>(L"comdlg32.dll", "PrintDlgExW");
+    const HRESULT shown = showDialog ? showDialog(dialog.get()) : E_FAIL;
     const std::wstring printer = PrinterName(dialog->hDevNames);
     ::GlobalFree(dialog->hDevMode);
     ::GlobalFree(dialog->hDevNames);

@@ -1,5 +1,7 @@
 #include "framework/DateTime.h"
 
+#include "framework/LateLibrary.h"
+
 #include <oleauto.h>
 
 #include <string>
@@ -22,10 +24,14 @@ BOOL COleDateTime::ParseDateTime(const char* text, DWORD flags, LCID locale)
         return FALSE;
     std::wstring wide(static_cast<size_t>(length), L'\0');
     ::MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), length);
+    using ParseFunction = HRESULT(WINAPI*)(const OLECHAR*, LCID, ULONG, DATE*);
+    using PartsFunction = INT(WINAPI*)(DOUBLE, SYSTEMTIME*);
+    const auto parse = LateFunctionAs<ParseFunction>(L"oleaut32.dll", "VarDateFromStr");
+    const auto split = LateFunctionAs<PartsFunction>(L"oleaut32.dll", "VariantTimeToSystemTime");
     DATE date;
     SYSTEMTIME parts;
-    if (FAILED(::VarDateFromStr(wide.data(), locale, flags, &date)) ||
-        !::VariantTimeToSystemTime(date, &parts))
+    if (!parse || !split || FAILED(parse(wide.data(), locale, flags, &date)) ||
+        !split(date, &parts))
         return FALSE;
     m_nYear = parts.wYear;
     m_nMonth = parts.wMonth;

@@ -1,5 +1,7 @@
 #include "framework/ShellOpen.h"
 
+#include "framework/LateLibrary.h"
+
 #include <windows.h>
 
 #include <shellapi.h>
@@ -8,7 +10,9 @@ namespace
 {
 void OpenWithShell(const char* target)
 {
-    ::ShellExecuteA(nullptr, "open", target, nullptr, nullptr, SW_SHOWNORMAL);
+    using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+    if (const auto execute = LateFunctionAs<ShellExecuteFunction>(L"shell32.dll", "ShellExecuteA"))
+        execute(nullptr, "open", target, nullptr, nullptr, SW_SHOWNORMAL);
 }
 } // namespace
 
