@@ -1,5 +1,7 @@
 #include "core/EscrowAnalysis.h"
 
+#include "FormFile.h"
+
 #include "core/NumberFormat.h"
 #include "core/Schedules.h"
 
@@ -15,20 +17,9 @@ namespace
 // 1200 in December; items 1 and 2 reserved 4 x $50.00 and 6 x $200.00; first payment in May.
 constexpr MonthAmounts kWorkedExampleCombined{0, 0, 600, 0, 0, 1200, 0, 0, 0, 0, 0, 1200};
 
-EscrowInputs WorkedExampleInputs()
-{
-    EscrowInputs inputs;
-    inputs.reserveMonths[0] = "4";
-    inputs.monthlyDeposits[0] = "$50.00";
-    inputs.reserveMonths[1] = "6";
-    inputs.monthlyDeposits[1] = "$200.00";
-    inputs.firstPaymentMonth = "05";
-    return inputs;
-}
-
 TEST(EscrowAnalysis, WorkedExampleComesOutExactly)
 {
-    EscrowInputs inputs = WorkedExampleInputs();
+    EscrowInputs inputs = WorkedExample::Inputs();
     EXPECT_EQ(MonthlyPayment(kWorkedExampleCombined), 250);
 
     inputs.cushion = TwoMonthsCushionText(MonthlyPayment(kWorkedExampleCombined));

@@ -2,6 +2,7 @@
 
 #include "core/EscrowAnalysis.h"
 
+#include "FormFile.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -50,12 +51,7 @@ TEST_F(SchedulesTest, WorkedExampleFilesCombineIntoItsMonthTable)
     // The six missing schedule files are left behind empty, and still count 0.
     for (int item = 3; item <= 8; ++item)
         EXPECT_EQ(std::filesystem::file_size(folder / ScheduleFileName(item)), 0u) << item;
-    EscrowInputs inputs;
-    inputs.reserveMonths[0] = "4";
-    inputs.monthlyDeposits[0] = "$50.00";
-    inputs.reserveMonths[1] = "6";
-    inputs.monthlyDeposits[1] = "$200.00";
-    inputs.firstPaymentMonth = "05";
+    EscrowInputs inputs = WorkedExample::Inputs();
     inputs.cushion = "500.00";
     EXPECT_EQ(ResultText(AnalyzeEscrow(CombinedSchedule(ReadItemSchedules(folder)), inputs)),
               "-200.00 = $1200.00 - $1400.00");

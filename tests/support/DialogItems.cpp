@@ -1,5 +1,7 @@
 #include "DialogItems.h"
 
+#include "ModalDriver.h"
+
 std::string WindowText(HWND window)
 {
     std::string text(static_cast<size_t>(::GetWindowTextLengthA(window)) + 1, '\0');
@@ -32,4 +34,12 @@ void PostKey(HWND window, WPARAM key)
 {
     ::PostMessageA(window, WM_KEYDOWN, key, 1);
     ::PostMessageA(window, WM_KEYUP, key, 0xC0000001);
+}
+
+void WhenMessageOpens(std::string& told)
+{
+    WhenDialogOpens("Tallyvane", [&told](HWND box) {
+        told = Text(box, kMessageBoxText);
+        ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+    });
 }

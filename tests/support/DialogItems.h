@@ -9,6 +9,10 @@
 // The identifier of a message box's text.
 constexpr int kMessageBoxText = 0xFFFF;
 
+// Keeps the text of the program's next message box (caption "Tallyvane") in `told` and closes it
+// with OK; called from the steps of RunModal, like WhenDialogOpens.
+void WhenMessageOpens(std::string& told);
+
 // The window's whole text: a dialog's caption, a message box's text.
 std::string WindowText(HWND window);
 

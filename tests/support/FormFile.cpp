@@ -20,3 +20,14 @@ void WorkedExample::Write(const FilePath& folder)
         folder / "main.txt",
         FormFile(std::string(kMonths1) + "\r\n" + kDeposit1 + "\r\n6\r\n$200.00\r\n", "0", ""));
 }
+
+EscrowInputs WorkedExample::Inputs()
+{
+    EscrowInputs inputs;
+    inputs.reserveMonths[0] = kMonths1;
+    inputs.monthlyDeposits[0] = kDeposit1;
+    inputs.reserveMonths[1] = "6";
+    inputs.monthlyDeposits[1] = "$200.00";
+    inputs.firstPaymentMonth = "05";
+    return inputs;
+}

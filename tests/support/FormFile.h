@@ -2,6 +2,7 @@
 // schedules on disk, and the figures the form shows for them.
 #pragma once
 
+#include "core/EscrowAnalysis.h"
 #include "core/WorkingFolder.h"
 
 #include <string>
@@ -17,6 +18,9 @@ namespace WorkedExample
 {
 constexpr char kMonths1[] = "4";
 constexpr char kDeposit1[] = "$50.00";
+
+// Its inputs as the form's boxes hold them: the two items' reserves and May, no cushion.
+EscrowInputs Inputs();
 
 // Writes its two schedule files and its form file ("two months" off, no cushion) into the folder.
 void Write(const FilePath& folder);

@@ -246,10 +246,7 @@ TEST_F(DisbursementsTest, OKOnAReadOnlyFileLeavesItWholeAndKeepsTheMonths)
         // Shown as its own loop would show it once idle: an ended dialog is hidden at once.
         ::ShowWindow(dialog, SW_SHOW);
         SetText(dialog, IDC_MARCH, "1,200.00");
-        WhenDialogOpens("Tallyvane", [&](HWND box) {
-            told = Text(box, kMessageBoxText);
-            ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-        });
+        WhenMessageOpens(told);
         Click(dialog, IDOK);
         openAfterFailure = ::IsWindowVisible(dialog) != FALSE;
         marchAfterFailure = Month(dialog, 2);

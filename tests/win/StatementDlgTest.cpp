@@ -466,10 +466,7 @@ TEST_F(StatementDlgTest, CopyWhileTheClipboardIsHeldIsTold)
     const EscrowStatement statement = AppendixEStatement();
     std::string told;
     Run(statement, [&](HWND dialog) {
-        WhenDialogOpens("Tallyvane", [&](HWND box) {
-            told = Text(box, kMessageBoxText);
-            ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-        });
+        WhenMessageOpens(told);
         Click(dialog, IDC_STATEMENT_COPY);
         ::SetEvent(release);
         holder.join();
@@ -558,10 +555,7 @@ TEST_F(StatementDlgTest, AReadOnlyTargetIsToldAndLeftWhole)
     const EscrowStatement statement = AppendixEStatement();
     std::string told;
     Run(statement, [&](HWND dialog) {
-        WhenDialogOpens("Tallyvane", [&](HWND box) {
-            told = Text(box, kMessageBoxText);
-            ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-        });
+        WhenMessageOpens(told);
         SaveStatementFile(dialog, file, statement);
         ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     });
