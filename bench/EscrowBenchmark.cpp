@@ -1,10 +1,10 @@
 // Speed of the money text, of the analysis arithmetic on its own, and of one whole analysis from
 // eight schedule files on disk, beside the floor that no analysis can beat: opening, reading and
 // closing the same eight files with the bare system calls.
-#include "core/EscrowAnalysis.h"
-#include "core/NumberFormat.h"
-#include "core/Schedules.h"
-#include "core/TextLines.h"
+#include "core/escrow/EscrowAnalysis.h"
+#include "core/escrow/Schedules.h"
+#include "core/files/TextLines.h"
+#include "core/money/NumberFormat.h"
 
 #include <benchmark/benchmark.h>
 

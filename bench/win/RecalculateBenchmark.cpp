@@ -3,10 +3,10 @@
 // one process. Medians and their ratio are printed, then the medians of the recalculation's
 // parts, each timed alone, to show where the time beyond the floor goes.
 //   recalculate_bench [ROUNDS]
-#include "core/EscrowAnalysis.h"
-#include "core/NumberFormat.h"
-#include "core/Schedules.h"
-#include "core/WorkingFolder.h"
+#include "core/escrow/EscrowAnalysis.h"
+#include "core/escrow/Schedules.h"
+#include "core/files/WorkingFolder.h"
+#include "core/money/NumberFormat.h"
 #include "dialogs/FormItems.h"
 #include "dialogs/TallyvaneDlg.h"
 

@@ -7,8 +7,8 @@
 #include "RemoteWindow.h"
 #include "TempFolder.h"
 
-#include "core/Schedules.h"
-#include "core/WorkingFolder.h"
+#include "core/escrow/Schedules.h"
+#include "core/files/WorkingFolder.h"
 #include "res/resource.h"
 
 #include "Timing.h"

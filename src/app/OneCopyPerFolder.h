@@ -2,7 +2,7 @@
 // their own form at closing, and the last to close would win without a word.
 #pragma once
 
-#include "core/WorkingFolder.h"
+#include "core/files/WorkingFolder.h"
 
 #include <windows.h>
 

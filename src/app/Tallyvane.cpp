@@ -1,7 +1,7 @@
 #include "app/Tallyvane.h"
 
 #include "app/OneCopyPerFolder.h"
-#include "core/WorkingFolder.h"
+#include "core/files/WorkingFolder.h"
 #include "dialogs/TallyvaneDlg.h"
 
 // The one application object, constructed before the entry point runs InitInstance.

@@ -1,8 +1,8 @@
 #include "dialogs/Disbursements.h"
 
-#include "core/SaveFailureMessage.h"
-#include "core/Schedules.h"
-#include "core/WorkingFolder.h"
+#include "core/escrow/Schedules.h"
+#include "core/files/SaveFailureMessage.h"
+#include "core/files/WorkingFolder.h"
 #include "dialogs/SaveFailedDlg.h"
 #include "fields/EditBoxText.h"
 #include "res/resource.h"

@@ -5,8 +5,8 @@
 #pragma once
 
 #include "controls/HotEdit.h"
-#include "core/MonthAmounts.h"
-#include "core/SafeSave.h"
+#include "core/escrow/MonthAmounts.h"
+#include "core/files/SafeSave.h"
 #include "framework/Dialog.h"
 
 #include <array>

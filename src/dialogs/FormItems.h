@@ -6,7 +6,7 @@
 // else lists them.
 #pragma once
 
-#include "core/MonthAmounts.h"
+#include "core/escrow/MonthAmounts.h"
 #include "res/resource.h"
 
 #include <algorithm>

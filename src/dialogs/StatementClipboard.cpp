@@ -1,8 +1,8 @@
 #include "dialogs/StatementClipboard.h"
 
-#include "core/ClipboardHtml.h"
-#include "core/StatementHtml.h"
-#include "core/StatementText.h"
+#include "core/statement/ClipboardHtml.h"
+#include "core/statement/StatementHtml.h"
+#include "core/statement/StatementText.h"
 #include "framework/TextEncoding.h"
 
 #include <cstring>

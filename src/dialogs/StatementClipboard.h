@@ -2,7 +2,7 @@
 // and the clipboard's HTML format, which word processors and mail programs paste as tables.
 #pragma once
 
-#include "core/EscrowStatement.h"
+#include "core/statement/EscrowStatement.h"
 
 #include <windows.h>
 

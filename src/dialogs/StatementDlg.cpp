@@ -1,7 +1,7 @@
 #include "dialogs/StatementDlg.h"
 
-#include "core/ItemHeadings.h"
-#include "core/StatementCells.h"
+#include "core/escrow/ItemHeadings.h"
+#include "core/statement/StatementCells.h"
 #include "dialogs/SaveFailedDlg.h"
 #include "dialogs/StatementClipboard.h"
 #include "dialogs/StatementFile.h"

@@ -5,8 +5,8 @@
 #pragma once
 
 #include "controls/Label.h"
-#include "core/EscrowStatement.h"
-#include "core/ReserveMonths.h"
+#include "core/escrow/ReserveMonths.h"
+#include "core/statement/EscrowStatement.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "framework/ListCtrl.h"

@@ -1,7 +1,7 @@
 #include "dialogs/StatementFile.h"
 
-#include "core/SaveFailureMessage.h"
-#include "core/StatementHtml.h"
+#include "core/files/SaveFailureMessage.h"
+#include "core/statement/StatementHtml.h"
 #include "dialogs/SaveFailedDlg.h"
 #include "framework/LateLibrary.h"
 

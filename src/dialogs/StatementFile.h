@@ -2,8 +2,8 @@
 // statement's HTML document written through the program's one way of saving.
 #pragma once
 
-#include "core/EscrowStatement.h"
-#include "core/SafeSave.h"
+#include "core/files/SafeSave.h"
+#include "core/statement/EscrowStatement.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #include "dialogs/StatementPages.h"
 
-#include "core/ColumnWidths.h"
+#include "core/statement/ColumnWidths.h"
 #include "framework/TextEncoding.h"
 
 #include <algorithm>

@@ -4,9 +4,9 @@
 // bottom; a page that continues the running balance repeats its column headings.
 #pragma once
 
-#include "core/EscrowStatement.h"
-#include "core/PrintedPages.h"
-#include "core/StatementCells.h"
+#include "core/statement/EscrowStatement.h"
+#include "core/statement/PrintedPages.h"
+#include "core/statement/StatementCells.h"
 #include "framework/Gdi.h"
 
 #include <string>

@@ -1,6 +1,6 @@
 #include "dialogs/StatementPrint.h"
 
-#include "core/StatementCells.h"
+#include "core/statement/StatementCells.h"
 #include "dialogs/SaveFailedDlg.h"
 #include "dialogs/StatementPages.h"
 #include "framework/LateLibrary.h"

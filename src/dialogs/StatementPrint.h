@@ -2,7 +2,7 @@
 // the user chose.
 #pragma once
 
-#include "core/EscrowStatement.h"
+#include "core/statement/EscrowStatement.h"
 
 #include <windows.h>
 

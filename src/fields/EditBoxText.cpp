@@ -1,6 +1,6 @@
 #include "fields/EditBoxText.h"
 
-#include "core/NumberFormat.h"
+#include "core/money/NumberFormat.h"
 
 #include <cstdio>
 #include <string>

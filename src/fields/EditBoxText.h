@@ -2,7 +2,7 @@
 // file, one field at a time, in the order the caller reads or writes them.
 #pragma once
 
-#include "core/TextLines.h"
+#include "core/files/TextLines.h"
 #include "framework/DateTime.h"
 #include "framework/Wnd.h"
 

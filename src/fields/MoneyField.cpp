@@ -1,6 +1,6 @@
 #include "fields/MoneyField.h"
 
-#include "core/NumberFormat.h"
+#include "core/money/NumberFormat.h"
 
 void FormatMoneyField(CWnd& field)
 {

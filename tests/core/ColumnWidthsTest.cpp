@@ -1,4 +1,4 @@
-#include "core/ColumnWidths.h"
+#include "core/statement/ColumnWidths.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "core/EscrowAnalysis.h"
+#include "core/escrow/EscrowAnalysis.h"
 
 #include "FormFile.h"
 
-#include "core/NumberFormat.h"
-#include "core/Schedules.h"
+#include "core/escrow/Schedules.h"
+#include "core/money/NumberFormat.h"
 
 #include <gtest/gtest.h>
 

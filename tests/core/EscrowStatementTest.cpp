@@ -1,7 +1,7 @@
-#include "core/EscrowStatement.h"
+#include "core/statement/EscrowStatement.h"
 
 #include "AppendixE.h"
-#include "core/StatementCells.h"
+#include "core/statement/StatementCells.h"
 
 #include <gtest/gtest.h>
 

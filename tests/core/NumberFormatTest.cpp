@@ -1,4 +1,4 @@
-#include "core/NumberFormat.h"
+#include "core/money/NumberFormat.h"
 
 #include <gtest/gtest.h>
 

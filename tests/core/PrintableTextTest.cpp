@@ -1,4 +1,4 @@
-#include "core/PrintableText.h"
+#include "core/statement/PrintableText.h"
 
 #include <gtest/gtest.h>
 

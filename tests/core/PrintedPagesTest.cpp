@@ -1,4 +1,4 @@
-#include "core/PrintedPages.h"
+#include "core/statement/PrintedPages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/ReserveMonths.h"
+#include "core/escrow/ReserveMonths.h"
 
 #include <gtest/gtest.h>
 

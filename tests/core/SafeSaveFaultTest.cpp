@@ -1,8 +1,8 @@
 // Every call of a save fails in turn, in each of the ways a disk, a file or another program makes
 // it fail: the target is then the old file or the new one, whole, never a mixture, and no
 // temporary file is left.
-#include "core/SafeSave.h"
-#include "core/SaveFileCalls.h"
+#include "core/files/SafeSave.h"
+#include "core/files/SaveFileCalls.h"
 
 #include "TempFolder.h"
 

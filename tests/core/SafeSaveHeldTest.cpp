@@ -2,7 +2,7 @@
 // save goes through; a long one ends the save, bounded in time, with the old file whole.
 #ifdef _WIN32
 
-#include "core/SafeSave.h"
+#include "core/files/SafeSave.h"
 
 #include "BuiltFile.h"
 #include "FileHolder.h"

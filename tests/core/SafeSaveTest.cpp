@@ -1,4 +1,4 @@
-#include "core/SafeSave.h"
+#include "core/files/SafeSave.h"
 
 #include "TempFolder.h"
 

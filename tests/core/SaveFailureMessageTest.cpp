@@ -1,4 +1,4 @@
-#include "core/SaveFailureMessage.h"
+#include "core/files/SaveFailureMessage.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Saves the file over and over, each time wholly of one letter, a, then b, then a again, until it
 // is killed: the file on disk must then be one of the two, whole.
 //   save_loop PATH
-#include "core/SafeSave.h"
+#include "core/files/SafeSave.h"
 
 #include <string>
 

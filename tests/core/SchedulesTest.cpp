@@ -1,6 +1,6 @@
-#include "core/Schedules.h"
+#include "core/escrow/Schedules.h"
 
-#include "core/EscrowAnalysis.h"
+#include "core/escrow/EscrowAnalysis.h"
 
 #include "FormFile.h"
 #include "TempFolder.h"

@@ -1,4 +1,4 @@
-#include "core/Money.h"
+#include "core/money/Money.h"
 
 #include <gtest/gtest.h>
 

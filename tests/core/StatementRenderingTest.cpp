@@ -1,6 +1,6 @@
-#include "core/ClipboardHtml.h"
-#include "core/StatementHtml.h"
-#include "core/StatementText.h"
+#include "core/statement/ClipboardHtml.h"
+#include "core/statement/StatementHtml.h"
+#include "core/statement/StatementText.h"
 
 #include "AppendixE.h"
 

@@ -1,4 +1,4 @@
-#include "core/TextLines.h"
+#include "core/files/TextLines.h"
 
 #include "TempFolder.h"
 

@@ -1,6 +1,6 @@
-#include "core/WorkingFiles.h"
+#include "core/files/WorkingFiles.h"
 
-#include "core/SafeSave.h"
+#include "core/files/SafeSave.h"
 
 #include "TempFolder.h"
 

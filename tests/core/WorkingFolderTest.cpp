@@ -1,4 +1,4 @@
-#include "core/WorkingFolder.h"
+#include "core/files/WorkingFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "SaveMessage.h"
 #include "TempFolder.h"
 
-#include "core/SafeSave.h"
+#include "core/files/SafeSave.h"
 #include "res/resource.h"
 
 #include <string>

@@ -5,7 +5,7 @@
 #include "ProgramWindows.h"
 #include "RemoteWindow.h"
 
-#include "core/WorkingFolder.h"
+#include "core/files/WorkingFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include "SaveMessage.h"
 #include "TempFolder.h"
 
-#include "core/WorkingFolder.h"
+#include "core/files/WorkingFolder.h"
 #include "res/resource.h"
 
 #include <gtest/gtest.h>

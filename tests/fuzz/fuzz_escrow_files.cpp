@@ -1,10 +1,10 @@
 // Any bytes as a schedule file and as the form file: the inputs are read by the line rules, the
 // analysis runs, and every figure comes out as two-decimal text (or inf, -inf, nan for amounts
 // beyond the range of a double), never anything else.
-#include "core/EscrowAnalysis.h"
-#include "core/NumberFormat.h"
-#include "core/Schedules.h"
-#include "core/TextLines.h"
+#include "core/escrow/EscrowAnalysis.h"
+#include "core/escrow/Schedules.h"
+#include "core/files/TextLines.h"
+#include "core/money/NumberFormat.h"
 
 #include <cstdint>
 #include <cstdio>

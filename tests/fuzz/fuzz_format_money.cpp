@@ -1,6 +1,6 @@
 // Any text through FormatMoney, and any amount's "$" two-decimal text through it as the program
 // passes it: the money text must keep the amount.
-#include "core/NumberFormat.h"
+#include "core/money/NumberFormat.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Any file content read by the line rules: every read is bounded, holds no line feed, and the
 // reads together account for every byte of the file but the line ends.
-#include "core/TextLines.h"
+#include "core/files/TextLines.h"
 
 #include <cstdint>
 #include <cstdio>

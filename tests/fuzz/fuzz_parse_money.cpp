@@ -1,5 +1,5 @@
 // Any text: ParseMoney gives a value, and a finite value survives the two-decimal text.
-#include "core/NumberFormat.h"
+#include "core/money/NumberFormat.h"
 
 #include <cmath>
 #include <cstdint>

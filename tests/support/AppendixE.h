@@ -4,7 +4,7 @@
 // the form's "County property taxes" line, the school taxes on its first "Other".
 #pragma once
 
-#include "core/EscrowAnalysis.h"
+#include "core/escrow/EscrowAnalysis.h"
 
 namespace AppendixE
 {

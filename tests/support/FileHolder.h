@@ -3,7 +3,7 @@
 #pragma once
 #ifdef _WIN32
 
-#include "core/WorkingFolder.h"
+#include "core/files/WorkingFolder.h"
 
 #include <windows.h>
 

@@ -2,8 +2,8 @@
 // schedules on disk, and the figures the form shows for them.
 #pragma once
 
-#include "core/EscrowAnalysis.h"
-#include "core/WorkingFolder.h"
+#include "core/escrow/EscrowAnalysis.h"
+#include "core/files/WorkingFolder.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // A fresh, empty folder for one test, removed with everything in it afterwards.
 #pragma once
 
-#include "core/WorkingFolder.h"
+#include "core/files/WorkingFolder.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // A test that runs with an empty working folder beside the test executable, and leaves none.
 #pragma once
 
-#include "core/WorkingFolder.h"
+#include "core/files/WorkingFolder.h"
 
 #include <gtest/gtest.h>
 

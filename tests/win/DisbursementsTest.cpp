@@ -6,7 +6,7 @@
 #include "TempFolder.h"
 #include "WorkingFolderTest.h"
 
-#include "core/TextLines.h"
+#include "core/files/TextLines.h"
 #include "dialogs/Disbursements.h"
 #include "res/resource.h"
 

@@ -10,8 +10,8 @@
 #include "TempFolder.h"
 #include "WorkingFolderTest.h"
 
-#include "core/StatementHtml.h"
-#include "core/StatementText.h"
+#include "core/statement/StatementHtml.h"
+#include "core/statement/StatementText.h"
 #include "dialogs/StatementClipboard.h"
 #include "dialogs/StatementDlg.h"
 #include "dialogs/StatementFile.h"

@@ -8,7 +8,7 @@
 #include "WorkingFolderTest.h"
 
 #include "controls/HotEdit.h"
-#include "core/SaveFailureMessage.h"
+#include "core/files/SaveFailureMessage.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/Disbursements.h"
 #include "dialogs/SaveFailedDlg.h"

@@ -1,0 +1,99 @@
+#include "core/statement/StatementHtml.h"
+
+#include "core/statement/StatementCells.h"
+
+namespace
+{
+
+constexpr char kTableStyle[] = "border-collapse:collapse;margin:6pt 0 12pt";
+constexpr char kCellStyle[] = "border:1px solid #808080;padding:1pt 6pt;text-align:";
+
+std::string Escaped(const std::string& text)
+{
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (const char c : text)
+    {
+        switch (c)
+        {
+        case '&':
+            escaped += "&amp;";
+            break;
+        case '<':
+            escaped += "&lt;";
+            break;
+        case '>':
+            escaped += "&gt;";
+            break;
+        case '"':
+            escaped += "&quot;";
+            break;
+        case '\'':
+            escaped += "&#39;";
+            break;
+        default:
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+// One cell: a heading cell (th) or a data cell (td), its text aligned right for an amount.
+std::string Cell(const char* tag, const std::string& text, bool amount)
+{
+    return std::string("<") + tag + " style=\"" + kCellStyle + (amount ? "right" : "left") + "\">" +
+           Escaped(text) + "</" + tag + ">";
+}
+
+std::string RunningBalanceRow(const char* tag, const RunningBalanceCells& cells,
+                              const char* rowStyle)
+{
+    std::string row = std::string("<tr") + rowStyle + ">";
+    for (RunningBalanceCells::size_type i = 0; i < cells.size(); ++i)
+        row += Cell(tag, cells[i], i >= kFirstAmountColumn && i <= kLastAmountColumn);
+    return row + "</tr>\r\n";
+}
+
+} // namespace
+
+std::string StatementHtmlFragment(const EscrowStatement& statement)
+{
+    std::string html = "<div style=\"font-family:Arial,Helvetica,sans-serif;font-size:10pt;"
+                       "color:#000000\">\r\n<h1 style=\"font-size:14pt;margin:0 0 8pt\">" +
+                       Escaped(kStatementTitle) + "</h1>\r\n";
+    for (const std::string& warning : statement.warnings)
+        html += "<p style=\"margin:0 0 4pt;font-weight:bold;color:#9c0006\">" + Escaped(warning) +
+                "</p>\r\n";
+
+    html += std::string("<table style=\"") + kTableStyle + "\">\r\n";
+    for (const LabelledCells& cells : HeadingCells(statement))
+        html += "<tr>" + Cell("th", cells[0], false) + Cell("td", cells[1], false) + "</tr>\r\n";
+    html += "</table>\r\n";
+
+    html += std::string("<table style=\"") + kTableStyle + "\">\r\n<thead>\r\n" +
+            RunningBalanceRow("th", RunningBalanceHeadings(), "") + "</thead>\r\n<tbody>\r\n";
+    for (const StatementRow& row : statement.rows)
+        html += RunningBalanceRow("td", RunningBalanceRowCells(row),
+                                  row.lowPoint ? " style=\"font-weight:bold\"" : "");
+    html += "</tbody>\r\n</table>\r\n";
+
+    html += "<h2 style=\"font-size:12pt;margin:0 0 4pt\">" + Escaped(kInitialPaymentTitle) +
+            "</h2>\r\n<table style=\"" + kTableStyle + "\">\r\n";
+    for (const LabelledCells& cells : InitialPaymentCells(statement))
+        html += "<tr>" + Cell("td", cells[0], false) + Cell("td", cells[1], true) + "</tr>\r\n";
+    return html + "</table>\r\n</div>";
+}
+
+std::string StatementHtmlDocument(const EscrowStatement& statement)
+{
+    return "<!DOCTYPE html>\r\n<html lang=\"en\">\r\n<head>\r\n<meta charset=\"utf-8\">\r\n"
+           "<title>" +
+           Escaped(kStatementTitle) +
+           "</title>\r\n<style>\r\n"
+           "body { margin: 12pt; background: #ffffff; }\r\n"
+           "@page { margin: 15mm; }\r\n"
+           "@media print { body { margin: 0; } tr { break-inside: avoid; } "
+           "thead { display: table-header-group; } }\r\n"
+           "</style>\r\n</head>\r\n<body>\r\n" +
+           StatementHtmlFragment(statement) + "\r\n</body>\r\n</html>\r\n";
+}

@@ -1,0 +1,15 @@
+// The statement as HTML: a fragment for the clipboard's HTML format, and a whole document, UTF-8
+// with its style inside, to save and print from a browser. The document's body is the fragment.
+#pragma once
+
+#include "core/statement/EscrowStatement.h"
+
+#include <string>
+
+// The statement in one <div>: the title, the warnings, the heading, the running balance and the
+// initial escrow payment as tables, styled by attributes of their own so they keep their look
+// wherever they are pasted. Every text is escaped.
+std::string StatementHtmlFragment(const EscrowStatement& statement);
+
+// A self-contained HTML document of the fragment, that prints on plain pages.
+std::string StatementHtmlDocument(const EscrowStatement& statement);
