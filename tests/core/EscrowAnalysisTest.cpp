@@ -237,4 +237,35 @@ TEST(EscrowAnalysis, FiguresBeyondTheRangeShowAsInfOrNan)
     }
 }
 
+// "two months" at the whole-cent payment is two payments as collected, but never more than one
+// sixth of the year rounded down to the cent; at the unrounded twelfth it is two twelfths rounded
+// once.
+TEST(EscrowAnalysis, TwoMonthsCushionOfTheWholeCentPaymentStaysWithinOneSixth)
+{
+    const struct
+    {
+        double year;
+        const char* unrounded;
+        const char* wholeCents;
+    } cases[] = {
+        {3250.00, "541.67", "541.66"}, // 270.83 x 2, the sixth 541.666...
+        {100.06, "16.68", "16.67"},    // 8.34 x 2 = 16.68 passes the sixth 16.676...
+        {1.20, "0.20", "0.20"},        // a sixth of exactly 0.20 is not cut a cent short
+        {1560.00, "260.00", "260.00"},
+        {0, "0.00", "0.00"},
+    };
+    for (const auto& c : cases)
+    {
+        MonthAmounts combined{};
+        combined[6] = c.year;
+        EscrowInputs inputs;
+        inputs.cushion = "999";
+        EXPECT_EQ(CushionText(combined, inputs), "999");
+        inputs.twoMonths = true;
+        EXPECT_EQ(CushionText(combined, inputs), c.unrounded) << c.year;
+        inputs.wholeCentPayment = true;
+        EXPECT_EQ(CushionText(combined, inputs), c.wholeCents) << c.year;
+    }
+}
+
 } // namespace

@@ -310,4 +310,72 @@ TEST(EscrowStatement, FiguresBeyondCentsShowAsOnTheForm)
     EXPECT_EQ(MoneyText(statement.rows.at(2).fromEscrow.value()), "90,071,992,547,409.92");
 }
 
+// The borrower pays whole cents. At the collected payment the balance of these forms leaves the
+// cushion by a cent: the statement says where, by how much and what deposit fits, and with the
+// whole-cent payment the low point is the cushion exactly and nothing is said.
+TEST(EscrowStatement, ThePaymentAsCollectedIsWarnedOfUntilItIsTheAnalysisPayment)
+{
+    struct Bill
+    {
+        int item;  // 0 to 7
+        int month; // 0 = January
+        double amount;
+    };
+    const struct
+    {
+        const char* what;
+        std::vector<Bill> bills;
+        const char* firstPaymentMonth;
+        bool twoMonths;
+        const char* warning;
+        long long wholeCentDeposit;
+        const char* wholeCentLowPointMonth;
+    } cases[] = {
+        {"falls below a zero cushion",
+         {{0, 4, 710}, {3, 3, 540}, {5, 7, 2000}},
+         "6",
+         false,
+         "At $270.83 a month (one twelfth of $3,250.00 is $270.8333), the balance falls $0.01 "
+         "below the cushion in August 2026; in whole cents the initial deposit is $1,187.51.",
+         118751,
+         "August 2026"},
+        {"stays above one sixth with a two months' cushion",
+         {{2, 5, 625.31},
+          {2, 11, 625.31},
+          {4, 3, 657.83},
+          {4, 9, 657.83},
+          {6, 5, 346.46},
+          {6, 11, 346.45}},
+         "1",
+         true,
+         "At $271.60 a month (one twelfth of $3,259.19 is $271.5992), the balance at its low "
+         "point in June 2026 lies $0.01 above one sixth of the year's disbursements; in whole "
+         "cents the initial deposit is $543.19.",
+         54319,
+         "June 2026"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        ItemSchedules schedules{};
+        for (const Bill& bill : c.bills)
+            schedules[bill.item][bill.month] = bill.amount;
+        EscrowInputs inputs;
+        inputs.firstPaymentMonth = c.firstPaymentMonth;
+        inputs.twoMonths = c.twoMonths;
+
+        const EscrowStatement atTheTwelfth = BuildStatement(schedules, inputs, "2026");
+        ASSERT_FALSE(atTheTwelfth.warnings.empty());
+        EXPECT_EQ(atTheTwelfth.warnings.front(), c.warning);
+
+        inputs.wholeCentPayment = true;
+        const EscrowStatement inWholeCents = BuildStatement(schedules, inputs, "2026");
+        EXPECT_EQ(inWholeCents.initialDeposit.cents, c.wholeCentDeposit);
+        EXPECT_EQ(inWholeCents.lowPoint.cents, inWholeCents.cushion.cents);
+        EXPECT_EQ(inWholeCents.lowPointMonth, c.wholeCentLowPointMonth);
+        for (const std::string& warning : inWholeCents.warnings)
+            EXPECT_EQ(warning.find("At $"), std::string::npos) << warning;
+    }
+}
+
 } // namespace

@@ -3,6 +3,7 @@
 #include "core/escrow/Schedules.h"
 #include "core/money/NumberFormat.h"
 
+#include <algorithm>
 #include <cmath>
 
 double MonthlyPayment(const MonthAmounts& combined)
@@ -31,6 +32,21 @@ double ProjectLowPoint(const MonthAmounts& combined, double payment, int firstMo
     return low;
 }
 
+double ProjectLowPointInCents(const MonthAmounts& combined, double payment, int firstMonthIndex)
+{
+    double low = 0;
+    double balance = 0;
+    for (int k = 0; k < kMonths; ++k)
+    {
+        const double bill = RoundedToCents(combined[(k + firstMonthIndex) % kMonths]);
+        // Rounded at every month, the balance is the statement's balance in cents.
+        balance = RoundedToCents(balance + (payment - bill));
+        if (k == 0 || balance < low || std::isnan(balance))
+            low = balance;
+    }
+    return low;
+}
+
 double ReservesAtClosing(const EscrowInputs& inputs)
 {
     double reserves = 0;
@@ -43,11 +59,24 @@ double ReservesAtClosing(const EscrowInputs& inputs)
 EscrowFigures AnalyzeEscrow(const MonthAmounts& combined, const EscrowInputs& inputs)
 {
     EscrowFigures figures;
-    figures.monthlyPayment = MonthlyPayment(combined);
-    figures.lowPoint = ProjectLowPoint(combined, figures.monthlyPayment,
-                                       FirstPaymentMonthIndex(inputs.firstPaymentMonth));
-    figures.cushion = ParseMoney(inputs.cushion);
-    figures.initialBalance = RoundedToCents(figures.cushion - figures.lowPoint);
+    const int firstMonth = FirstPaymentMonthIndex(inputs.firstPaymentMonth);
+    figures.cushion = ParseMoney(CushionText(combined, inputs));
+    if (inputs.wholeCentPayment)
+    {
+        figures.monthlyPayment = RoundedToCents(MonthlyPayment(combined));
+        figures.lowPoint = ProjectLowPointInCents(combined, figures.monthlyPayment, firstMonth);
+        figures.initialBalance = RoundedToCents(figures.cushion - figures.lowPoint);
+        // A year whose payments as collected never let the balance fall to the cushion needs
+        // nothing at closing; it is never asked to hand money back.
+        if (figures.initialBalance < 0 && figures.cushion >= 0)
+            figures.initialBalance = 0;
+    }
+    else
+    {
+        figures.monthlyPayment = MonthlyPayment(combined);
+        figures.lowPoint = ProjectLowPoint(combined, figures.monthlyPayment, firstMonth);
+        figures.initialBalance = RoundedToCents(figures.cushion - figures.lowPoint);
+    }
     figures.reserves = RoundedToCents(ReservesAtClosing(inputs));
     figures.adjustment = figures.initialBalance - figures.reserves;
     return figures;
@@ -62,4 +91,20 @@ std::string ResultText(const EscrowFigures& figures)
 std::string TwoMonthsCushionText(double monthlyPayment)
 {
     return TwoDecimalText(2 * monthlyPayment);
+}
+
+std::string CushionText(const MonthAmounts& combined, const EscrowInputs& inputs)
+{
+    if (!inputs.twoMonths)
+        return inputs.cushion;
+    const double payment = MonthlyPayment(combined);
+    if (!inputs.wholeCentPayment)
+        return TwoMonthsCushionText(payment);
+    const double twoPayments = 2 * RoundedToCents(payment);
+    const double yearInCents = std::round(RoundedToCents(AnnualTotal(combined)) * 100);
+    const double sixthInCents = std::floor(yearInCents / 6);
+    // A sixth that is no number or beyond cents caps nothing.
+    if (!std::isfinite(sixthInCents) || std::fabs(sixthInCents) > 9e15)
+        return TwoDecimalText(twoPayments);
+    return TwoDecimalText(std::min(twoPayments, sixthInCents / 100));
 }

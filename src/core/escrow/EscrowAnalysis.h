@@ -14,9 +14,15 @@ struct EscrowInputs
     std::array<std::string, kEscrowItems> monthlyDeposits;
     std::string firstPaymentMonth;
     std::string cushion;
+    // "two months": the cushion is two monthly payments, whatever the cushion text says.
+    bool twoMonths = false;
+    // "Whole-cent payment": the analysis works at the payment the borrower pays, the twelfth
+    // rounded to the cent. Off, it works at the unrounded twelfth.
+    bool wholeCentPayment = false;
 };
 
-// The figures of one analysis run: the payment and the projection unrounded, the result in cents.
+// The figures of one analysis run: the payment and the projection unrounded (in whole cents with
+// the whole-cent payment), the result in cents.
 struct EscrowFigures
 {
     double monthlyPayment = 0;
@@ -44,6 +50,11 @@ double ProjectLowPoint(const MonthAmounts& combined, double payment, int firstMo
 // The reserves deposited at closing: the sum over items 1 to 8 of reserve months x deposit.
 double ReservesAtClosing(const EscrowInputs& inputs);
 
+// The low point of the same projection at a payment in whole cents, each bill rounded to the cent
+// as the statement rounds it: the lowest of the twelve month-end balances, each a whole cent, so
+// an initial balance of the cushion less it brings the lowest month to the cushion exactly.
+double ProjectLowPointInCents(const MonthAmounts& combined, double payment, int firstMonthIndex);
+
 // The whole analysis from the combined schedule of the items and the form's inputs.
 EscrowFigures AnalyzeEscrow(const MonthAmounts& combined, const EscrowInputs& inputs);
 
@@ -52,3 +63,8 @@ std::string ResultText(const EscrowFigures& figures);
 
 // The cushion of two monthly escrow payments, as two-decimal text (doubled, then rounded once).
 std::string TwoMonthsCushionText(double monthlyPayment);
+
+// The cushion text the analysis reads: the typed one, or while "two months" is on, two payments:
+// two twelfths rounded once, or with the whole-cent payment two payments as collected, never above
+// one sixth of the year's disbursements rounded down to the cent (the most Regulation X allows).
+std::string CushionText(const MonthAmounts& combined, const EscrowInputs& inputs);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 
 namespace
 {
@@ -91,6 +92,42 @@ bool CushionAboveCap(const Money& cushion, const Money& disbursed)
     return Dollars(cushion) > Dollars(disbursed) / 6;
 }
 
+// The amount to four decimals with "," between groups of three digits ("270.8333"): the twelfth
+// the collected payment was rounded from.
+std::string FourDecimalText(double amount)
+{
+    char buffer[400];
+    std::snprintf(buffer, sizeof buffer, "%.4f", amount);
+    std::string text = buffer;
+    const std::size_t digitsStart = text[0] == '-' ? 1 : 0;
+    const std::size_t point = text.find('.');
+    for (std::size_t at = point; at != std::string::npos && at > digitsStart + 3; at -= 3)
+        text.insert(at - 3, ",");
+    return text;
+}
+
+// Where the balance at the payment as collected leaves the cushion it was meant to reach: below
+// it, or at its lowest above one sixth of the year's disbursements while the cushion itself is
+// within that sixth. Empty when it does neither, or when a figure is beyond cents.
+std::string CollectedPaymentShortfall(const EscrowStatement& statement, const Money& disbursed)
+{
+    if (!statement.lowPoint.cents || !statement.cushion.cents || !disbursed.cents)
+        return "";
+    if (IsBelow(statement.lowPoint, statement.cushion))
+        return "the balance falls $" + MoneyText(statement.cushion - statement.lowPoint) +
+               " below the cushion in " + statement.lowPointMonth;
+    if (CushionAboveCap(statement.lowPoint, disbursed) &&
+        !CushionAboveCap(statement.cushion, disbursed))
+    {
+        const long long year = *disbursed.cents;
+        const Money sixth{year >= 0 ? (year + 3) / 6 : -((-year + 3) / 6), 0};
+        return "the balance at its low point in " + statement.lowPointMonth + " lies $" +
+               MoneyText(statement.lowPoint - sixth) +
+               " above one sixth of the year's disbursements";
+    }
+    return "";
+}
+
 bool AllInCents(const EscrowStatement& statement)
 {
     const auto inCents = [](const std::optional<Money>& money) { return !money || money->cents; };
@@ -111,7 +148,8 @@ bool AllInCents(const EscrowStatement& statement)
 EscrowStatement BuildStatement(const ItemSchedules& schedules, const EscrowInputs& inputs,
                                const std::string& firstPaymentYear)
 {
-    const EscrowFigures figures = AnalyzeEscrow(CombinedSchedule(schedules), inputs);
+    const MonthAmounts combined = CombinedSchedule(schedules);
+    const EscrowFigures figures = AnalyzeEscrow(combined, inputs);
     const int firstMonth = FirstPaymentMonthIndex(inputs.firstPaymentMonth);
     const std::optional<int> year = YearOf(firstPaymentYear);
 
@@ -176,6 +214,22 @@ EscrowStatement BuildStatement(const ItemSchedules& schedules, const EscrowInput
     statement.initialPaymentTotal = reserves + statement.aggregateAdjustment;
 
     std::vector<std::string>& warnings = statement.warnings;
+    // At the unrounded twelfth the form's initial balance brings the lowest month to the cushion,
+    // but the borrower pays whole cents: say where that leaves the account, and what deposit the
+    // whole-cent payment needs.
+    const std::string shortfall =
+        inputs.wholeCentPayment ? "" : CollectedPaymentShortfall(statement, disbursed);
+    if (!shortfall.empty())
+    {
+        EscrowInputs wholeCents = inputs;
+        wholeCents.wholeCentPayment = true;
+        warnings.push_back(
+            "At $" + MoneyText(statement.monthlyPayment) + " a month (one twelfth of $" +
+            MoneyText(MoneyOf(AnnualTotal(combined))) + " is $" +
+            FourDecimalText(figures.monthlyPayment) + "), " + shortfall +
+            "; in whole cents the initial deposit is $" +
+            MoneyText(MoneyOf(AnalyzeEscrow(combined, wholeCents).initialBalance)) + ".");
+    }
     if (IsBelow(kZero, statement.aggregateAdjustment))
         warnings.push_back("The aggregate adjustment is above zero: the reserves collected are "
                            "less than the account needs.");
