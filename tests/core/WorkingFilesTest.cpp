@@ -25,13 +25,17 @@ TEST(WorkingFiles, StrayTemporaryFilesAreRemoved)
     WriteBytes(TemporarySavePath(folder / "main.txt"), "half a sa");
     WriteBytes(TemporarySavePath(folder / "part3.txt"), "");
     WriteBytes(TemporarySavePath(folder / "part8.txt"), "");
+    WriteBytes(TemporarySavePath(folder / "details.txt"), "loan number = 7\r\nlen");
+    WriteBytes(TemporarySavePath(folder / "wholecent.txt"), "");
     // Files of the user's that end in ".tmp" are no save's and stay.
-    const char* users[] = {"notes.tmp", "part9.txt.tmp", "main.tmp", "part1.tmp",
-                           "main.txt.tmp.tmp"};
+    const char* users[] = {"notes.tmp",          "part9.txt.tmp",    "main.tmp",
+                           "part1.tmp",          "main.txt.tmp.tmp", "details.tmp",
+                           "Loan.tallyvane.tmp", "wholecent.tmp"};
     for (const char* name : users)
         WriteBytes(folder / name, "the user's");
     RemoveStrayTemporaryFiles(folder.Path());
-    for (const char* name : {"main.txt.tmp", "part3.txt.tmp", "part8.txt.tmp"})
+    for (const char* name :
+         {"main.txt.tmp", "part3.txt.tmp", "part8.txt.tmp", "details.txt.tmp", "wholecent.txt.tmp"})
         EXPECT_FALSE(std::filesystem::exists(folder / name)) << name;
     for (const char* name : users)
         EXPECT_EQ(ReadBytes(folder / name), "the user's") << name;

@@ -28,6 +28,8 @@ std::string SaveFailureReason(SaveFailure failure)
         return "the folder cannot be created";
     case SaveFailure::NoPath:
         return "the program cannot tell which folder it runs from";
+    case SaveFailure::TooLarge:
+        return "the file would be too large to be opened again";
     case SaveFailure::Other:
         break;
     }

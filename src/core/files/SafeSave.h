@@ -15,6 +15,7 @@ enum class SaveFailure
     InUse,    // another program holds the file
     NoFolder, // the folder does not exist and cannot be created
     NoPath,   // the program's own location is unknown, so there is nowhere to save
+    TooLarge, // the file would be larger than the program opens again (a closing file)
     Other,
 };
 

@@ -26,7 +26,7 @@ void RemoveStrayTemporaryFiles(const std::optional<FilePath>& folder)
 {
     if (!folder)
         return;
-    std::vector<std::string> saved{kFormFileName};
+    std::vector<std::string> saved{kFormFileName, kDetailsFileName, kWholeCentFileName};
     for (int item = 1; item <= kEscrowItems; ++item)
         saved.push_back(ScheduleFileName(item));
     for (const std::string& name : saved)

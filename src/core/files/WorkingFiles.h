@@ -8,10 +8,14 @@
 
 // The form file: the form's inputs, one line each.
 constexpr char kFormFileName[] = "main.txt";
+// The details that name the closing (loan number, borrowers, ...), as "key = value" lines.
+constexpr char kDetailsFileName[] = "details.txt";
+// The "whole-cent payment" choice: "1" when it is on.
+constexpr char kWholeCentFileName[] = "wholecent.txt";
 
 // Removes the temporary files that saves cut short (the program killed, the power lost) left in
-// the folder: those of the form file and of the eight schedule files. Every other file stays,
-// whatever its name ends in: it may be the user's.
+// the folder: those of the form file, the eight schedule files, the details file and the
+// whole-cent file. Every other file stays, whatever its name ends in: it may be the user's.
 void RemoveStrayTemporaryFiles(const std::optional<FilePath>& folder);
 
 // Deletes every regular file of the folder whose extension is ".txt" in any mix of case: the
