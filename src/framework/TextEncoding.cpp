@@ -16,6 +16,18 @@ std::wstring Wide(UINT codePage, const std::string& text)
     return wide;
 }
 
+std::string Narrow(UINT codePage, const std::wstring& text)
+{
+    if (text.empty())
+        return {};
+    const int size = static_cast<int>(text.size());
+    const int length =
+        ::WideCharToMultiByte(codePage, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(length), '\0');
+    ::WideCharToMultiByte(codePage, 0, text.data(), size, narrow.data(), length, nullptr, nullptr);
+    return narrow;
+}
+
 } // namespace
 
 std::wstring WideFromUtf8(const std::string& text)
@@ -23,15 +35,12 @@ std::wstring WideFromUtf8(const std::string& text)
     return Wide(CP_UTF8, text);
 }
 
+std::string Utf8FromWide(const std::wstring& text)
+{
+    return Narrow(CP_UTF8, text);
+}
+
 std::string Utf8FromCodePage(const std::string& text)
 {
-    const std::wstring wide = Wide(CP_ACP, text);
-    if (wide.empty())
-        return {};
-    const int size = static_cast<int>(wide.size());
-    const int length =
-        ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(length), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), length, nullptr, nullptr);
-    return utf8;
+    return Narrow(CP_UTF8, Wide(CP_ACP, text));
 }

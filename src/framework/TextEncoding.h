@@ -8,5 +8,8 @@
 // UTF-8 as wide text; a byte that begins no well-formed sequence becomes U+FFFD.
 std::wstring WideFromUtf8(const std::string& text);
 
+// Wide text as UTF-8; a lone surrogate becomes U+FFFD.
+std::string Utf8FromWide(const std::wstring& text);
+
 // Text of the code page (CP_ACP) as UTF-8.
 std::string Utf8FromCodePage(const std::string& text);

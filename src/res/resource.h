@@ -9,6 +9,7 @@
 #define IDD_DISBURSEMENTS 130
 #define IDD_SAVE_FAILED 140
 #define IDD_STATEMENT 150
+#define IDD_CLOSING_DETAILS 160
 #define IDB_BANNER 131
 
 // The about command of the form's system menu; its low four bits are the system's.
@@ -87,3 +88,6 @@
 #define IDC_OCTOBER 1028
 #define IDC_NOVEMBER 1029
 #define IDC_DECEMBER 1030
+
+// The closing details dialog's controls.
+#include "ClosingDetailsRes.h"

@@ -20,6 +20,20 @@ void SetText(HWND dialog, int id, const char* text)
     ::SetDlgItemTextA(dialog, id, text);
 }
 
+std::wstring WideText(HWND dialog, int id)
+{
+    HWND item = ::GetDlgItem(dialog, id);
+    std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(item)) + 1, L'\0');
+    text.resize(
+        static_cast<size_t>(::GetWindowTextW(item, &text[0], static_cast<int>(text.size()))));
+    return text;
+}
+
+void SetWideText(HWND dialog, int id, const wchar_t* text)
+{
+    ::SetDlgItemTextW(dialog, id, text);
+}
+
 bool Checked(HWND dialog, int id)
 {
     return ::IsDlgButtonChecked(dialog, id) == BST_CHECKED;

@@ -19,6 +19,9 @@ std::string WindowText(HWND window);
 // The whole text of the dialog's item.
 std::string Text(HWND dialog, int id);
 void SetText(HWND dialog, int id, const char* text);
+// The same through the W functions, for text outside the code page.
+std::wstring WideText(HWND dialog, int id);
+void SetWideText(HWND dialog, int id, const wchar_t* text);
 
 // Whether the dialog's check box is checked.
 bool Checked(HWND dialog, int id);

@@ -48,4 +48,17 @@ TEST(String, WideFromUtf8ReadsUtf8WhateverTheCodePage)
                            "b"),
               L"a\uFFFDb");
 }
+
+TEST(String, Utf8FromWideWritesEveryCharacterAsUtf8)
+{
+    EXPECT_EQ(Utf8FromWide(L""), "");
+    EXPECT_EQ(Utf8FromWide(L"Se\u00F1or \u20AC 1,040.00"), "Se\xC3\xB1or \xE2\x82\xAC 1,040.00");
+    EXPECT_EQ(Utf8FromWide(L"\U0001F3E0"), "\xF0\x9F\x8F\xA0");
+    // A lone surrogate.
+    EXPECT_EQ(Utf8FromWide(std::wstring{L'a', wchar_t(0xD800), L'b'}),
+              std::string("a\xEF\xBF\xBD") + "b");
+    for (const wchar_t* text : {L"Jos\u00E9 N\u00FA\u00F1ez", L"Zo\u00EB \u00C6r\u00F8",
+                                L"\u738B\u79C0\u82F1", L"line\r\nline"})
+        EXPECT_EQ(WideFromUtf8(Utf8FromWide(text)), text);
+}
 } // namespace

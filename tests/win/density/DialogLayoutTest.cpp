@@ -10,6 +10,7 @@
 #include "controls/HotEdit.h"
 #include "core/files/SaveFailureMessage.h"
 #include "dialogs/AboutDlg.h"
+#include "dialogs/ClosingDetailsDlg.h"
 #include "dialogs/Disbursements.h"
 #include "dialogs/SaveFailedDlg.h"
 #include "dialogs/StatementDlg.h"
@@ -42,6 +43,14 @@ const ProgramDialog kProgramDialogs[] = {
     {"form", [] { return std::make_unique<CTallyvaneDlg>(); }},
     {"schedule", [] { return std::make_unique<CDisbursements>(nullptr, 1); }},
     {"about", [] { return std::make_unique<CAboutDlg>(); }},
+    // Every field given, the address on three lines.
+    {"details",
+     [] {
+         return std::make_unique<CClosingDetailsDlg>(
+             ClosingDetails{"LN-2026-0042", u8"José Núñez and Zoë Ærø",
+                            "221 Main Street\nApartment 4B\nSpringfield, IL 62701",
+                            "First Federal Savings", "2026-03-15", "$1,182.10"});
+     }},
     // The longest reason, for the form file where the installer puts the program for a user.
     {"save_failed",
      [] {
