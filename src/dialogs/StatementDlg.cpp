@@ -24,6 +24,7 @@ constexpr int kGap = 4;
 constexpr int kButtonWidth = 50;
 constexpr int kButtonHeight = 14;
 constexpr int kSuggestedButtonWidth = 90;
+constexpr int kWholeCentWidth = 76;
 constexpr int kTitleHeight = 8;
 // The room around a column heading's text.
 constexpr int kHeadingPadding = 12;
@@ -107,6 +108,7 @@ ON_BN_CLICKED(IDC_STATEMENT_COPY, OnCopy)
 ON_BN_CLICKED(IDC_STATEMENT_SAVE, OnSaveAs)
 ON_BN_CLICKED(IDC_STATEMENT_PRINT, OnPrint)
 ON_BN_CLICKED(IDC_STATEMENT_USE_SUGGESTED, OnUseSuggested)
+ON_BN_CLICKED(IDC_STATEMENT_WHOLE_CENT, OnWholeCent)
 END_MESSAGE_MAP()
 
 CStatementDlg::CStatementDlg(EscrowStatement statement, CWnd* parent)
@@ -142,6 +144,9 @@ BOOL CStatementDlg::OnInitDialog()
                     [](const auto& suggestion) { return suggestion.has_value(); });
     ::EnableWindow(::GetDlgItem(m_hWnd, IDC_STATEMENT_USE_SUGGESTED),
                    m_useSuggested && anySuggestion);
+    const HWND wholeCent = ::GetDlgItem(m_hWnd, IDC_STATEMENT_WHOLE_CENT);
+    ::SendMessageW(wholeCent, BM_SETCHECK, m_wholeCent ? BST_CHECKED : BST_UNCHECKED, 0);
+    ::EnableWindow(wholeCent, static_cast<bool>(m_chooseWholeCent));
     return TRUE;
 }
 
@@ -149,6 +154,12 @@ void CStatementDlg::OfferSuggestions(Suggestions suggestions, std::function<Escr
 {
     m_suggestions = std::move(suggestions);
     m_useSuggested = std::move(use);
+}
+
+void CStatementDlg::OfferWholeCentChoice(bool on, std::function<EscrowStatement(bool)> choose)
+{
+    m_wholeCent = on;
+    m_chooseWholeCent = std::move(choose);
 }
 
 void CStatementDlg::ShowStatement()
@@ -296,8 +307,14 @@ void CStatementDlg::Layout(int width, int height)
     }
     // "Use suggested months" at the left, as wide as the template makes it.
     const int suggestedWidth = DialogRect(0, 0, kSuggestedButtonWidth, 0).Width();
-    Place(::GetDlgItem(m_hWnd, IDC_STATEMENT_USE_SUGGESTED), left, buttonsTop,
-          std::min(left + suggestedWidth, buttonRight), buttonsTop + button.Height());
+    const int suggestedRight = std::min(left + suggestedWidth, buttonRight);
+    Place(::GetDlgItem(m_hWnd, IDC_STATEMENT_USE_SUGGESTED), left, buttonsTop, suggestedRight,
+          buttonsTop + button.Height());
+    // "Whole-cent payment" beside it.
+    const int wholeCentLeft = suggestedRight + gapAcross;
+    Place(::GetDlgItem(m_hWnd, IDC_STATEMENT_WHOLE_CENT), wholeCentLeft, buttonsTop,
+          std::min(wholeCentLeft + DialogRect(0, 0, kWholeCentWidth, 0).Width(), buttonRight),
+          buttonsTop + button.Height());
 
     // The initial payment above them, as tall as its lines when there is room for half as much
     // again of the running balance; the running balance takes the rest.
@@ -371,5 +388,15 @@ void CStatementDlg::OnUseSuggested()
     if (!m_useSuggested)
         return;
     m_statement = m_useSuggested();
+    ShowStatement();
+}
+
+void CStatementDlg::OnWholeCent()
+{
+    if (!m_chooseWholeCent)
+        return;
+    m_wholeCent =
+        ::SendDlgItemMessageW(m_hWnd, IDC_STATEMENT_WHOLE_CENT, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    m_statement = m_chooseWholeCent(m_wholeCent);
     ShowStatement();
 }

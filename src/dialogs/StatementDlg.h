@@ -33,6 +33,11 @@ public:
     using Suggestions = std::array<std::optional<SuggestedReserve>, kEscrowItems>;
     void OfferSuggestions(Suggestions suggestions, std::function<EscrowStatement()> use);
 
+    // Whether the statement's figures are at the whole-cent payment, and what a click on the
+    // "Whole-cent payment" box does: switch the choice where the statement comes from and give
+    // the statement anew. Without an offer the box stays disabled.
+    void OfferWholeCentChoice(bool on, std::function<EscrowStatement(bool)> choose);
+
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
@@ -53,6 +58,8 @@ protected:
     void OnPrint();
     // Use suggested months: the suggestions are written, and the statement shows their figures.
     void OnUseSuggested();
+    // Whole-cent payment clicked: the statement at the payment the box now says.
+    void OnWholeCent();
 
     DECLARE_MESSAGE_MAP()
 
@@ -72,6 +79,8 @@ private:
     EscrowStatement m_statement;
     Suggestions m_suggestions;
     std::function<EscrowStatement()> m_useSuggested;
+    bool m_wholeCent = false;
+    std::function<EscrowStatement(bool)> m_chooseWholeCent;
     CStatic m_staticLabels;
     CStatic m_staticFigures;
     CLabel m_labelWarnings;

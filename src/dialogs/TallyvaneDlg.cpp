@@ -1,5 +1,6 @@
 #include "dialogs/TallyvaneDlg.h"
 
+#include "core/closing/WorkingClosing.h"
 #include "core/escrow/ReserveMonths.h"
 #include "core/escrow/Schedules.h"
 #include "core/files/SaveFailureMessage.h"
@@ -112,6 +113,7 @@ BOOL CTallyvaneDlg::OnInitDialog()
         box->SendMessage(EM_LIMITTEXT, kLineWriteLimit);
 
     RemoveStrayTemporaryFiles(WorkingFolder());
+    m_bWholeCent = ReadWholeCentFile(WorkingFolder());
     if (FileExists(WorkingFilePath(kFormFileName)))
         LoadForm();
     else
@@ -218,6 +220,8 @@ EscrowInputs CTallyvaneDlg::ReadInputs() const
     }
     inputs.firstPaymentMonth = TextOf(m_editFirstPaymentMonth);
     inputs.cushion = TextOf(m_editCushion);
+    inputs.twoMonths = TwoMonthsOn();
+    inputs.wholeCentPayment = m_bWholeCent;
     return inputs;
 }
 
@@ -225,10 +229,7 @@ void CTallyvaneDlg::ShowFigures(const MonthAmounts& combined)
 {
     EscrowInputs inputs = ReadInputs();
     if (TwoMonthsOn())
-    {
-        inputs.cushion = TwoMonthsCushionText(MonthlyPayment(combined));
-        m_editCushion.SetWindowTextIfChanged(inputs.cushion.c_str());
-    }
+        m_editCushion.SetWindowTextIfChanged(CushionText(combined, inputs).c_str());
     const EscrowFigures figures = AnalyzeEscrow(combined, inputs);
     m_editMonthlyPayment.SetWindowTextIfChanged(TwoDecimalText(figures.monthlyPayment).c_str());
     m_editAdjustment.SetWindowTextIfChanged(ResultText(figures).c_str());
@@ -283,6 +284,7 @@ void CTallyvaneDlg::OnReset()
                       MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
         return;
     RemoveWorkingTextFiles(WorkingFolder());
+    m_bWholeCent = false;
     ClearForm();
 }
 
@@ -294,6 +296,10 @@ void CTallyvaneDlg::OnShowStatement()
     const CStatementDlg::Suggestions suggestions =
         SuggestReserves(schedules, TextOf(m_editFirstPaymentMonth), TwoMonthsOn());
     CStatementDlg statement(AnalyzeForStatement(schedules), this);
+    statement.OfferWholeCentChoice(m_bWholeCent, [this, &schedules](bool on) {
+        SetWholeCentPayment(on);
+        return AnalyzeForStatement(schedules);
+    });
     statement.OfferSuggestions(suggestions, [this, &schedules, &suggestions] {
         UseSuggestedReserves(suggestions);
         return AnalyzeForStatement(schedules);
@@ -318,6 +324,18 @@ void CTallyvaneDlg::UseSuggestedReserves(const CStatementDlg::Suggestions& sugge
         m_items[index].months.SetWindowText(std::to_string(suggestions[index]->months).c_str());
         m_items[index].deposit.SetWindowText(suggestions[index]->deposit.c_str());
     }
+}
+
+void CTallyvaneDlg::SetWholeCentPayment(bool on)
+{
+    m_bWholeCent = on;
+    const std::optional<FilePath> folder = WorkingFolder();
+    const SaveFailure failure = WriteWholeCentFile(folder, on);
+    if (failure != SaveFailure::None)
+        ::MessageBoxW(
+            m_hWnd,
+            SaveFailureMessage(WholeCentFilePath(folder), kWholeCentFileName, failure).c_str(),
+            kMessageCaption, MB_OK | MB_ICONWARNING);
 }
 
 BOOL CTallyvaneDlg::OnQueryEndSession()

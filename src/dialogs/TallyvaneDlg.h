@@ -46,6 +46,9 @@ protected:
     void Recalculate();
     // Whether the cushion follows the payment: "two months" is on.
     bool TwoMonthsOn() const { return m_bTwoMonths != 0; }
+    // Switches "Whole-cent payment" and keeps the choice in the working folder; a failed save is
+    // told, and the choice still holds while the program runs.
+    void SetWholeCentPayment(bool on);
 
     void OnSysCommand(UINT id, LPARAM lParam);
     void OnPaint();
@@ -109,5 +112,7 @@ private:
     CLabel m_labelAdjustment;
     CPicture m_banner;
     int m_bTwoMonths;
+    // "Whole-cent payment": the analysis works at the payment as collected.
+    bool m_bWholeCent = false;
     HICON m_hIcon;
 };

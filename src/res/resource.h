@@ -73,6 +73,7 @@
 #define IDC_STATEMENT_SAVE 1207
 #define IDC_STATEMENT_PRINT 1208
 #define IDC_STATEMENT_USE_SUGGESTED 1209
+#define IDC_STATEMENT_WHOLE_CENT 1210
 
 // The disbursement schedule dialog: its Reset button and the twelve months.
 #define IDC_SCHEDULE_RESET 1000

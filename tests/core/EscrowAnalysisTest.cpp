@@ -251,8 +251,7 @@ TEST(EscrowAnalysis, TwoMonthsCushionOfTheWholeCentPaymentStaysWithinOneSixth)
         {3250.00, "541.67", "541.66"}, // 270.83 x 2, the sixth 541.666...
         {100.06, "16.68", "16.67"},    // 8.34 x 2 = 16.68 passes the sixth 16.676...
         {1.20, "0.20", "0.20"},        // a sixth of exactly 0.20 is not cut a cent short
-        {1560.00, "260.00", "260.00"},
-        {0, "0.00", "0.00"},
+        {1560.00, "260.00", "260.00"}, {0, "0.00", "0.00"},
     };
     for (const auto& c : cases)
     {

@@ -724,4 +724,92 @@ TEST_F(StatementFromTheForm, SuggestedMonthsWithoutACushion)
     });
 }
 
+// Hazard insurance of 710 in May, county taxes of 540 in April and flood insurance of 2,000 in
+// August, the first payment in June and no cushion: at the collected $270.83 the balance falls a
+// cent below the cushion. "Whole-cent payment" runs the form's analysis at that payment, shows its
+// result on the form and its statement at once, and keeps the choice in the working folder; off
+// again, everything is as it was.
+TEST_F(StatementFromTheForm, WholeCentPaymentRunsTheFormsAnalysisAtThePaymentAsCollected)
+{
+    WriteBytes(File("part1.txt"), ScheduleFile({{5, "710"}}));
+    WriteBytes(File("part4.txt"), ScheduleFile({{4, "540"}}));
+    WriteBytes(File("part6.txt"), ScheduleFile({{8, "2000"}}));
+    struct Seen
+    {
+        std::string adjustment;
+        std::vector<std::wstring> figures;
+        std::wstring firstWarning;
+        bool checked = false;
+        std::string file;
+    };
+    const auto see = [&](HWND form, HWND statement) {
+        const std::vector<std::wstring> warnings = Lines(statement, IDC_STATEMENT_WARNINGS);
+        return Seen{Text(form, IDC_ADJUSTMENT), Lines(statement, IDC_STATEMENT_FIGURES),
+                    warnings.empty() ? L"" : warnings.front(),
+                    ::IsDlgButtonChecked(statement, IDC_STATEMENT_WHOLE_CENT) == BST_CHECKED,
+                    std::filesystem::exists(File("wholecent.txt"))
+                        ? ReadBytes(File("wholecent.txt"))
+                        : "no file"};
+    };
+    const std::wstring shortfall =
+        L"At $270.83 a month (one twelfth of $3,250.00 is $270.8333), the balance falls $0.01 "
+        L"below the cushion in August 2026; in whole cents the initial deposit is $1,187.51.";
+    CTallyvaneDlg form;
+    std::vector<Seen> seen;
+    RunModal(form, [&] {
+        const HWND window = form.m_hWnd;
+        SetText(window, IDC_FIRST_PAYMENT_MONTH, "06");
+        SetText(window, IDC_FIRST_PAYMENT_YEAR, "2026");
+        bool enabled = false;
+        WhenDialogOpens(kCaption, [&](HWND statement) {
+            enabled = ::IsWindowEnabled(::GetDlgItem(statement, IDC_STATEMENT_WHOLE_CENT));
+            seen.push_back(see(window, statement));
+            Click(statement, IDC_STATEMENT_WHOLE_CENT);
+            seen.push_back(see(window, statement));
+            Click(statement, IDC_STATEMENT_WHOLE_CENT);
+            seen.push_back(see(window, statement));
+            Click(statement, IDC_STATEMENT_WHOLE_CENT);
+            PostKey(::GetFocus(), VK_ESCAPE);
+        });
+        Click(window, IDC_SHOW_STATEMENT);
+        EXPECT_TRUE(enabled);
+        form.EndDialog(IDOK);
+    });
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[0].adjustment, "1187.50 = $1187.50 - $0.00");
+    EXPECT_EQ(seen[0].figures[2], L"$1,187.50");
+    EXPECT_EQ(seen[0].figures[4], L"$-0.01 in August 2026");
+    EXPECT_EQ(seen[0].firstWarning, shortfall);
+    EXPECT_FALSE(seen[0].checked);
+    EXPECT_EQ(seen[0].file, "no file");
+
+    EXPECT_EQ(seen[1].adjustment, "1187.51 = $1187.51 - $0.00");
+    EXPECT_EQ(seen[1].figures[2], L"$1,187.51");
+    EXPECT_EQ(seen[1].figures[4], L"$0.00 in August 2026");
+    EXPECT_NE(seen[1].firstWarning, shortfall);
+    EXPECT_TRUE(seen[1].checked);
+    EXPECT_EQ(seen[1].file, "1\r\n");
+
+    EXPECT_EQ(seen[2].adjustment, seen[0].adjustment);
+    EXPECT_EQ(seen[2].figures, seen[0].figures);
+    EXPECT_EQ(seen[2].firstWarning, shortfall);
+    EXPECT_EQ(seen[2].file, "0\r\n");
+
+    // Left on at the end, the next start of the form works at the whole-cent payment.
+    CTallyvaneDlg again;
+    RunModal(again, [&] {
+        const HWND window = again.m_hWnd;
+        SetText(window, IDC_FIRST_PAYMENT_MONTH, "06");
+        bool checked = false;
+        WhenDialogOpens(kCaption, [&](HWND statement) {
+            checked = ::IsDlgButtonChecked(statement, IDC_STATEMENT_WHOLE_CENT) == BST_CHECKED;
+            PostKey(::GetFocus(), VK_ESCAPE);
+        });
+        Click(window, IDC_SHOW_STATEMENT);
+        EXPECT_TRUE(checked);
+        EXPECT_EQ(Text(window, IDC_ADJUSTMENT), "1187.51 = $1187.51 - $0.00");
+        again.EndDialog(IDOK);
+    });
+}
+
 } // namespace
