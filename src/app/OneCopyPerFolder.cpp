@@ -8,8 +8,17 @@
 namespace
 {
 
-// The caption of the form, by which the other copy's window is found.
-constexpr wchar_t kFormCaption[] = L"Aggregate Escrow Adjustment";
+// The end of the form's caption, by which the other copy's window is found: the caption names the
+// closing file before it.
+constexpr wchar_t kFormTitle[] = L"Aggregate Escrow Adjustment";
+
+bool IsFormCaption(const std::wstring& caption)
+{
+    const std::wstring title = kFormTitle;
+    return caption == title || (caption.size() > title.size() + 3 &&
+                                caption.compare(caption.size() - title.size() - 3,
+                                                std::wstring::npos, L" - " + title) == 0);
+}
 
 // The path as the user knows it, upper-cased as the file system compares names.
 std::wstring FoldedPath(const FilePath& path)
@@ -59,11 +68,11 @@ struct FormSearch
 BOOL CALLBACK FindTheOtherForm(HWND window, LPARAM parameter)
 {
     auto& search = *reinterpret_cast<FormSearch*>(parameter);
-    wchar_t caption[64] = {};
-    ::GetWindowTextW(window, caption, 64);
+    wchar_t caption[1024] = {};
+    ::GetWindowTextW(window, caption, 1024);
     DWORD processId = 0;
     ::GetWindowThreadProcessId(window, &processId);
-    if (std::wcscmp(caption, kFormCaption) != 0 || processId == ::GetCurrentProcessId() ||
+    if (!IsFormCaption(caption) || processId == ::GetCurrentProcessId() ||
         ProgramFolderOf(processId) != search.programFolder)
         return TRUE;
     search.found = window;

@@ -1,5 +1,6 @@
 #include "app/Tallyvane.h"
 
+#include "app/CommandLine.h"
 #include "app/OneCopyPerFolder.h"
 #include "core/files/WorkingFolder.h"
 #include "dialogs/TallyvaneDlg.h"
@@ -20,6 +21,8 @@ BOOL CTallyvaneApp::InitInstance()
     Enable3dControlsStatic();
 
     CTallyvaneDlg form;
+    if (const std::optional<FilePath> closing = ClosingFileOnCommandLine(::GetCommandLineW()))
+        form.OpenAtStart(*closing);
     m_pMainWnd = &form;
     form.DoModal();
     m_pMainWnd = nullptr;

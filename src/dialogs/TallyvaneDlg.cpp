@@ -1,5 +1,6 @@
 #include "dialogs/TallyvaneDlg.h"
 
+#include "core/closing/ClosingRecords.h"
 #include "core/closing/WorkingClosing.h"
 #include "core/escrow/ReserveMonths.h"
 #include "core/escrow/Schedules.h"
@@ -50,6 +51,15 @@ ON_CONTROL_RANGE(EN_KILLFOCUS, kFirstAnalysisInput, kLastAnalysisInput, OnKillFo
 ON_WM_CLOSE()
 ON_BN_CLICKED(IDC_RESET, OnReset)
 ON_BN_CLICKED(IDC_SHOW_STATEMENT, OnShowStatement)
+ON_BN_CLICKED(IDC_DETAILS, OnDetails)
+ON_COMMAND(ID_FILE_NEW, OnFileNew)
+ON_COMMAND(ID_FILE_OPEN, OnFileOpen)
+ON_COMMAND(ID_FILE_SAVE, OnFileSave)
+ON_COMMAND(ID_FILE_SAVE_AS, OnFileSaveAs)
+ON_COMMAND_RANGE(ID_FILE_RECENT_FIRST, ID_FILE_RECENT_LAST, OnFileRecent)
+ON_COMMAND(ID_FILE_EXIT, OnFileExit)
+ON_COMMAND(ID_WHOLE_CENT, OnWholeCentCommand)
+ON_COMMAND(ID_HELP_ABOUT, OnHelpAbout)
 ON_WM_QUERYENDSESSION()
 ON_WM_ENDSESSION()
 END_MESSAGE_MAP()
@@ -58,6 +68,7 @@ CTallyvaneDlg::CTallyvaneDlg(CWnd* parent)
     : CDialog(IDD_TALLYVANE_DIALOG, parent), m_bTwoMonths(0),
       m_hIcon(AfxGetApp() ? AfxGetApp()->LoadIcon(IDR_MAINFRAME) : nullptr)
 {
+    LoadAccelerators(IDR_FORM_ACCELERATORS);
 }
 
 void CTallyvaneDlg::DoDataExchange(CDataExchange* pDX)
@@ -112,12 +123,27 @@ BOOL CTallyvaneDlg::OnInitDialog()
     for (CHotEdit* box : {&m_editFirstPaymentMonth, &m_editFirstPaymentYear, &m_editCushion})
         box->SendMessage(EM_LIMITTEXT, kLineWriteLimit);
 
-    RemoveStrayTemporaryFiles(WorkingFolder());
-    m_bWholeCent = ReadWholeCentFile(WorkingFolder());
+    const std::optional<FilePath> folder = WorkingFolder();
+    RemoveStrayTemporaryFiles(folder);
+    m_bWholeCent = ReadWholeCentFile(folder);
+    m_details = ReadDetailsFile(folder);
+    m_recentClosings = ReadRecentClosings(folder);
+    m_closingFile = ReadOpenClosingPath(folder);
+    if (m_closingFile)
+    {
+        const ClosingFileRead saved = ReadClosingFile(*m_closingFile);
+        if (saved.problem == ClosingFileRead::Problem::None)
+            m_savedClosing = saved.contents;
+    }
+    ShowRecentClosings();
+    ShowWholeCentChoice();
     if (FileExists(WorkingFilePath(kFormFileName)))
         LoadForm();
     else
         ClearForm();
+    ShowCaption();
+    if (m_openAtStart && SaveOrDiscardBeforeLeaving())
+        OpenClosing(*m_openAtStart);
     return TRUE;
 }
 
@@ -172,7 +198,7 @@ void CTallyvaneDlg::ClearForm()
     m_editAdjustment.SetWindowText("");
 }
 
-SaveFailure CTallyvaneDlg::SaveForm()
+std::string CTallyvaneDlg::FormFileBytes()
 {
     UpdateData(TRUE);
     LineWriter out;
@@ -182,7 +208,24 @@ SaveFailure CTallyvaneDlg::SaveForm()
     WriteEditBoxText(m_editFirstPaymentYear, out);
     out.WriteLine(std::to_string(m_bTwoMonths));
     WriteEditBoxText(m_editCushion, out);
-    return SaveFileSafely(WorkingFilePath(kFormFileName), out.Bytes());
+    return out.Bytes();
+}
+
+std::string CTallyvaneDlg::ClearedFormFileBytes()
+{
+    LineWriter out;
+    for (int line = 0; line < 2 * kEscrowItems; ++line)
+        out.WriteLine("");
+    out.WriteLine(kDefaultFirstPaymentMonth);
+    out.WriteLine(kDefaultFirstPaymentYear);
+    out.WriteLine("0");
+    out.WriteLine("");
+    return out.Bytes();
+}
+
+SaveFailure CTallyvaneDlg::SaveForm()
+{
+    return SaveFileSafely(WorkingFilePath(kFormFileName), FormFileBytes());
 }
 
 void CTallyvaneDlg::LoadForm()
@@ -233,6 +276,7 @@ void CTallyvaneDlg::ShowFigures(const MonthAmounts& combined)
     const EscrowFigures figures = AnalyzeEscrow(combined, inputs);
     m_editMonthlyPayment.SetWindowTextIfChanged(TwoDecimalText(figures.monthlyPayment).c_str());
     m_editAdjustment.SetWindowTextIfChanged(ResultText(figures).c_str());
+    ShowCaption();
 }
 
 void CTallyvaneDlg::ShowCushionEditable()
@@ -269,6 +313,8 @@ void CTallyvaneDlg::OnTwoMonths()
     ShowCushionEditable();
     if (TwoMonthsOn())
         Recalculate();
+    else
+        ShowCaption();
 }
 
 void CTallyvaneDlg::OnKillFocusInput(UINT id)
@@ -285,7 +331,10 @@ void CTallyvaneDlg::OnReset()
         return;
     RemoveWorkingTextFiles(WorkingFolder());
     m_bWholeCent = false;
+    m_details = ClosingDetails{};
+    ShowWholeCentChoice();
     ClearForm();
+    ShowCaption();
 }
 
 void CTallyvaneDlg::OnShowStatement()
@@ -329,6 +378,7 @@ void CTallyvaneDlg::UseSuggestedReserves(const CStatementDlg::Suggestions& sugge
 void CTallyvaneDlg::SetWholeCentPayment(bool on)
 {
     m_bWholeCent = on;
+    ShowWholeCentChoice();
     const std::optional<FilePath> folder = WorkingFolder();
     const SaveFailure failure = WriteWholeCentFile(folder, on);
     if (failure != SaveFailure::None)

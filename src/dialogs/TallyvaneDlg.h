@@ -1,13 +1,18 @@
 // CTallyvaneDlg: the escrow adjustment form, the program's main window. It holds every input of
 // the escrow analysis, shows its two results, opens each item's disbursement schedule from the
-// item's button, opens the statement of its figures, keeps its inputs in the form file "main.txt"
-// of the working folder and clears the working folder on Reset. Every event that changes a figure
-// ends in one analysis, which reads each schedule file once.
+// item's button, opens the statement of its figures and the closing's details, keeps its inputs in
+// the form file "main.txt" of the working folder and clears the working folder on Reset. Every
+// event that changes a figure ends in one analysis, which reads each schedule file once.
+//
+// The working folder holds one closing; its File menu keeps closings in closing files: New
+// closing, Open, Save, Save As and the recent closings. The caption names the closing file, with
+// an asterisk while the form holds figures the file does not have.
 #pragma once
 
 #include "controls/HotEdit.h"
 #include "controls/Label.h"
 #include "controls/Picture.h"
+#include "core/closing/ClosingFile.h"
 #include "core/escrow/EscrowAnalysis.h"
 #include "core/files/SafeSave.h"
 #include "core/statement/EscrowStatement.h"
@@ -16,11 +21,17 @@
 #include "framework/Dialog.h"
 
 #include <array>
+#include <optional>
+#include <vector>
 
 class CTallyvaneDlg : public CDialog
 {
 public:
     explicit CTallyvaneDlg(CWnd* parent = nullptr);
+
+    // The closing file to open once the form shows (the program's command line), as File > Open
+    // would open it.
+    void OpenAtStart(FilePath closingFile) { m_openAtStart = std::move(closingFile); }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -67,6 +78,19 @@ protected:
     // The analysis, as leaving a box runs it, then the statement of the same inputs in its own
     // window over the form, offering each item's suggested reserve months.
     void OnShowStatement();
+    // The closing's details in their dialog; a new closing date moves the first payment to the
+    // month after the next one.
+    void OnDetails();
+    // The File menu: New closing, Open..., Save, Save As..., a recent closing, Exit.
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnFileRecent(UINT id);
+    void OnFileExit();
+    // Closing > Whole-cent payment: the same choice as the statement window's box.
+    void OnWholeCentCommand();
+    void OnHelpAbout();
     // Windows is logging off or shutting down: the program never holds that up.
     BOOL OnQueryEndSession();
     // The session ends: the form is saved as at closing, without a question, since nobody is
@@ -98,6 +122,36 @@ private:
     void ShowCushionEditable();
     // The item's annual total on its button.
     void ShowItemTotal(int item, const MonthAmounts& schedule);
+    // The bytes of the form file for the boxes and the "two months" state.
+    std::string FormFileBytes();
+    // The bytes of the form file of a new closing: empty boxes, January of the default year.
+    static std::string ClearedFormFileBytes();
+
+    // The closing the form holds now: its boxes, the working folder's schedules, the details and
+    // the whole-cent choice.
+    ClosingContents CurrentClosing();
+    // Whether the closing holds figures its closing file does not have (an untitled one: any).
+    bool HoldsUnsavedFigures();
+    // Asks whether to save a closing whose figures would be lost; false when the user cancels, or
+    // a save chosen does not happen.
+    bool SaveOrDiscardBeforeLeaving();
+    // Writes the closing into the file and makes it the closing's file; a failure is told.
+    bool SaveClosingAs(const FilePath& file);
+    // Save As: asks for the file, then saves there; false when nothing was saved.
+    bool AskAndSaveClosing();
+    // Opens the closing file into the working folder and the form; a file that is not one, or
+    // cannot be read, is told and changes nothing.
+    bool OpenClosing(const FilePath& file);
+    // The folder the file dialogs start in: that of the closing last opened or saved.
+    std::optional<FilePath> RecentFolder() const;
+    // The closing file goes first in the recent closings, on disk and in the menu.
+    void RememberRecent(const FilePath& file);
+    // The File menu's recent closings for the list.
+    void ShowRecentClosings();
+    // The caption for the closing file and whether the form holds figures the file does not have.
+    void ShowCaption();
+    // The whole-cent choice's check mark in the menu.
+    void ShowWholeCentChoice();
 
     std::array<ItemControls, kEscrowItems> m_items; // item 1 first
     CHotEdit m_editFirstPaymentMonth;
@@ -114,5 +168,15 @@ private:
     int m_bTwoMonths;
     // "Whole-cent payment": the analysis works at the payment as collected.
     bool m_bWholeCent = false;
+    // The closing's details, as its details file holds them.
+    ClosingDetails m_details;
+    // The closing file the figures belong to, and what it held when last opened or saved (none
+    // when it could not be read).
+    std::optional<FilePath> m_closingFile;
+    std::optional<ClosingContents> m_savedClosing;
+    std::optional<FilePath> m_openAtStart;
+    std::vector<FilePath> m_recentClosings;
+    // How many items of the File menu the recent closings take now, their separator with them.
+    int m_recentMenuItems = 0;
     HICON m_hIcon;
 };

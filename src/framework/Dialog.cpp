@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <vector>
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
 ON_COMMAND(IDOK, OnOK)
@@ -22,7 +23,31 @@ void RegisterCommonControls()
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES | ICC_DATE_CLASSES};
     ::InitCommonControlsEx(&classes);
 }
+// The dialogs of this thread whose loops run with accelerators, the innermost last, and the hook
+// that hands them their keys while any of them runs.
+thread_local std::vector<CDialog*> t_acceleratedDialogs;
+thread_local HHOOK t_acceleratorHook = nullptr;
+
 } // namespace
+
+void CDialog::LoadAccelerators(UINT tableId)
+{
+    m_hAccelerators = ::LoadAcceleratorsW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(tableId));
+}
+
+LRESULT CALLBACK CDialog::AcceleratorHook(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == MSGF_DIALOGBOX && !t_acceleratedDialogs.empty())
+    {
+        MSG* message = reinterpret_cast<MSG*>(lParam);
+        const CDialog* dialog = t_acceleratedDialogs.back();
+        const HWND window = dialog->m_hWnd;
+        if (window && (message->hwnd == window || ::IsChild(window, message->hwnd)) &&
+            ::TranslateAcceleratorW(window, dialog->m_hAccelerators, message))
+            return TRUE;
+    }
+    return ::CallNextHookEx(t_acceleratorHook, code, wParam, lParam);
+}
 
 INT_PTR CDialog::DoModal()
 {
@@ -34,8 +59,23 @@ INT_PTR CDialog::DoModal()
         CWnd* mainWnd = app ? app->m_pMainWnd : nullptr;
         owner = mainWnd && mainWnd != this ? mainWnd->m_hWnd : ::GetActiveWindow();
     }
-    return ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), owner,
-                             DialogProc, reinterpret_cast<LPARAM>(this));
+    if (!m_hAccelerators)
+        return ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate),
+                                 owner, DialogProc, reinterpret_cast<LPARAM>(this));
+    if (t_acceleratedDialogs.empty())
+        t_acceleratorHook =
+            ::SetWindowsHookExW(WH_MSGFILTER, AcceleratorHook, nullptr, ::GetCurrentThreadId());
+    t_acceleratedDialogs.push_back(this);
+    const INT_PTR result =
+        ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), owner,
+                          DialogProc, reinterpret_cast<LPARAM>(this));
+    t_acceleratedDialogs.pop_back();
+    if (t_acceleratedDialogs.empty() && t_acceleratorHook)
+    {
+        ::UnhookWindowsHookEx(t_acceleratorHook);
+        t_acceleratorHook = nullptr;
+    }
+    return result;
 }
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)

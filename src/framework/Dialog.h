@@ -19,6 +19,10 @@ public:
     // dialog could not be created.
     virtual INT_PTR DoModal();
 
+    // The keys the dialog turns into commands while it runs: an accelerator table of the
+    // executable's resources. A key pressed in a dialog shown over this one is that dialog's.
+    void LoadAccelerators(UINT tableId);
+
     // Runs the data exchange: TRUE moves the controls' values into the members, FALSE the
     // members' values into the controls.
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
@@ -42,6 +46,10 @@ protected:
 private:
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
+    // Hands a key pressed in a dialog with accelerators to its table.
+    static LRESULT CALLBACK AcceleratorHook(int code, WPARAM wParam, LPARAM lParam);
+
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
+    HACCEL m_hAccelerators = nullptr;
 };

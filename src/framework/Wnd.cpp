@@ -140,6 +140,9 @@ const MessageMapEntry* CWnd::FindEntry(UINT message, WPARAM wParam, LPARAM lPara
     {
         code = HIWORD(wParam);
         id = LOWORD(wParam);
+        // A menu's command (code 0) and an accelerator's (code 1) are the same command.
+        if (lParam == 0 && code == 1)
+            code = 0;
     }
     else if (message == WM_NOTIFY)
     {

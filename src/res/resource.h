@@ -9,8 +9,12 @@
 #define IDD_DISBURSEMENTS 130
 #define IDD_SAVE_FAILED 140
 #define IDD_STATEMENT 150
+#define IDD_SAVE_QUESTION 145
 #define IDD_CLOSING_DETAILS 160
 #define IDB_BANNER 131
+// The form's menu and its accelerator keys.
+#define IDR_FORM_MENU 170
+#define IDR_FORM_ACCELERATORS 171
 
 // The about command of the form's system menu; its low four bits are the system's.
 #define ID_SYSCMD_ABOUT 0x0010
@@ -44,6 +48,7 @@
 #define IDC_TWO_MONTHS 1009
 #define IDC_RESET 1010
 #define IDC_SHOW_STATEMENT 1011
+#define IDC_DETAILS 1012
 #define IDC_LABEL_RESERVES 1013
 #define IDC_LABEL_SCHEDULE 1014
 #define IDC_LABEL_FIRST_PAYMENT 1019
@@ -57,9 +62,24 @@
 // The banner at the bottom of the form.
 #define IDC_BANNER 1061
 
+// The form's menu commands beyond its buttons (Details, Statement and Reset are the buttons' ids):
+// the File menu, its recent closings (numbered from the first), the whole-cent payment and About.
+#define ID_FILE_NEW 2001
+#define ID_FILE_OPEN 2002
+#define ID_FILE_SAVE 2003
+#define ID_FILE_SAVE_AS 2004
+#define ID_FILE_RECENT_FIRST 2010
+#define ID_FILE_RECENT_LAST 2017
+#define ID_FILE_EXIT 2020
+#define ID_WHOLE_CENT 2030
+#define ID_HELP_ABOUT 2040
+
 // The box shown when the form cannot be saved at closing.
 #define IDC_SAVE_FAILED_MESSAGE 1100
 #define IDC_CLOSE_WITHOUT_SAVING 1101
+
+// The question asked before a closing with unsaved figures is left.
+#define IDC_SAVE_QUESTION_TEXT 1110
 
 // The statement window: the heading's labels and figures, the warnings, the running balance, the
 // initial escrow payment with its title, and the buttons; Close is IDCANCEL.

@@ -1,5 +1,6 @@
 #include "core/files/WorkingFiles.h"
 
+#include "core/closing/ClosingRecords.h"
 #include "core/escrow/Schedules.h"
 #include "core/files/SafeSave.h"
 
@@ -26,7 +27,8 @@ void RemoveStrayTemporaryFiles(const std::optional<FilePath>& folder)
 {
     if (!folder)
         return;
-    std::vector<std::string> saved{kFormFileName, kDetailsFileName, kWholeCentFileName};
+    std::vector<std::string> saved{kFormFileName, kDetailsFileName, kWholeCentFileName,
+                                   kOpenClosingFileName, kRecentClosingsFileName};
     for (int item = 1; item <= kEscrowItems; ++item)
         saved.push_back(ScheduleFileName(item));
     for (const std::string& name : saved)

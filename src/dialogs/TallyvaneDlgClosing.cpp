@@ -1,0 +1,319 @@
+// The form's closing files: New closing, Open, Save, Save As, the recent closings, the details,
+// and the caption that names the closing file.
+#include "dialogs/TallyvaneDlg.h"
+
+#include "core/closing/ClosingDate.h"
+#include "core/closing/ClosingRecords.h"
+#include "core/closing/WorkingClosing.h"
+#include "core/files/SaveFailureMessage.h"
+#include "core/files/WorkingFiles.h"
+#include "dialogs/AboutDlg.h"
+#include "dialogs/ClosingDetailsDlg.h"
+#include "dialogs/ClosingFileDialogs.h"
+#include "dialogs/SaveFailedDlg.h"
+#include "dialogs/SaveQuestionDlg.h"
+#include "framework/TextEncoding.h"
+#include "res/resource.h"
+
+#include <algorithm>
+
+namespace
+{
+
+constexpr wchar_t kFormTitle[] = L"Aggregate Escrow Adjustment";
+
+// Whether the two closings hold the same figures: a schedule file that is missing holds what an
+// empty one holds (reading one creates it empty).
+bool SameFigures(const ClosingContents& a, const ClosingContents& b)
+{
+    for (int item = 0; item < kEscrowItems; ++item)
+        if (a.scheduleFiles[item].value_or("") != b.scheduleFiles[item].value_or(""))
+            return false;
+    return a.formFile == b.formFile && a.details == b.details &&
+           a.wholeCentPayment == b.wholeCentPayment;
+}
+
+// Whether a schedule file holds anything but line ends and spaces.
+bool HoldsAmounts(const std::optional<std::string>& file)
+{
+    return file && file->find_first_not_of(" \t\r\n") != std::string::npos;
+}
+
+// The path as a menu shows it: every "&" doubled, so none becomes a mnemonic.
+std::wstring MenuText(const std::wstring& text)
+{
+    std::wstring escaped;
+    for (wchar_t c : text)
+        escaped += c == L'&' ? L"&&" : std::wstring(1, c);
+    return escaped;
+}
+
+std::wstring WindowTextOf(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        ::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+} // namespace
+
+ClosingContents CTallyvaneDlg::CurrentClosing()
+{
+    ClosingContents closing = ReadWorkingClosing(WorkingFolder()).value_or(ClosingContents{});
+    closing.formFile = FormFileBytes();
+    closing.details = m_details;
+    closing.wholeCentPayment = m_bWholeCent;
+    return closing;
+}
+
+bool CTallyvaneDlg::HoldsUnsavedFigures()
+{
+    const ClosingContents current = CurrentClosing();
+    if (m_closingFile)
+        return !m_savedClosing || !SameFigures(current, *m_savedClosing);
+    // An untitled closing holds figures once anything differs from a new closing's.
+    return !current.details.IsEmpty() || current.wholeCentPayment ||
+           std::any_of(current.scheduleFiles.begin(), current.scheduleFiles.end(), HoldsAmounts) ||
+           current.formFile != ClearedFormFileBytes();
+}
+
+bool CTallyvaneDlg::SaveOrDiscardBeforeLeaving()
+{
+    if (!HoldsUnsavedFigures())
+        return true;
+    CSaveQuestionDlg question(this);
+    switch (question.DoModal())
+    {
+    case IDYES:
+        return m_closingFile ? SaveClosingAs(*m_closingFile) : AskAndSaveClosing();
+    case IDNO:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CTallyvaneDlg::SaveClosingAs(const FilePath& file)
+{
+    const ClosingContents closing = CurrentClosing();
+    const SaveFailure failure = SaveClosingFile(file, closing);
+    if (failure != SaveFailure::None)
+    {
+        ShowSaveFailure(m_hWnd, SaveFailureMessage(file, file.filename().u8string(), failure));
+        return false;
+    }
+    m_closingFile = file;
+    m_savedClosing = closing;
+    WriteOpenClosingPath(WorkingFolder(), m_closingFile);
+    RememberRecent(file);
+    ShowCaption();
+    return true;
+}
+
+bool CTallyvaneDlg::AskAndSaveClosing()
+{
+    const std::optional<FilePath> file =
+        AskClosingToSaveAs(m_hWnd, RecentFolder(), m_details.loanNumber);
+    return file && SaveClosingAs(*file);
+}
+
+bool CTallyvaneDlg::OpenClosing(const FilePath& file)
+{
+    const ClosingFileRead read = ReadClosingFile(file);
+    if (read.problem != ClosingFileRead::Problem::None)
+    {
+        ::MessageBoxW(m_hWnd, ClosingFileProblemMessage(file, read).c_str(), kMessageCaption,
+                      MB_OK | MB_ICONWARNING);
+        return false;
+    }
+    const std::optional<FilePath> folder = WorkingFolder();
+    const WorkingFileFailure failure = WriteWorkingClosing(folder, read.contents);
+    if (failure.failure != SaveFailure::None)
+    {
+        ShowSaveFailure(m_hWnd,
+                        SaveFailureMessage(failure.file, failure.fileName, failure.failure));
+        return false;
+    }
+    m_details = read.contents.details;
+    m_bWholeCent = read.contents.wholeCentPayment;
+    ShowWholeCentChoice();
+    m_closingFile = file;
+    WriteOpenClosingPath(folder, m_closingFile);
+    if (read.contents.formFile)
+    {
+        LoadForm();
+    }
+    else
+    {
+        m_bTwoMonths = 0;
+        UpdateData(FALSE);
+        ShowCushionEditable();
+        ClearForm();
+    }
+    // The closing as opened is what its file holds, as the form holds it.
+    m_savedClosing = CurrentClosing();
+    RememberRecent(file);
+    ShowCaption();
+    return true;
+}
+
+std::optional<FilePath> CTallyvaneDlg::RecentFolder() const
+{
+    if (m_recentClosings.empty())
+        return std::nullopt;
+    return m_recentClosings.front().parent_path();
+}
+
+void CTallyvaneDlg::RememberRecent(const FilePath& file)
+{
+    m_recentClosings = WithRecentClosing(m_recentClosings, file);
+    WriteRecentClosings(WorkingFolder(), m_recentClosings);
+    ShowRecentClosings();
+}
+
+void CTallyvaneDlg::ShowRecentClosings()
+{
+    HMENU menu = ::GetMenu(m_hWnd);
+    HMENU file = menu ? ::GetSubMenu(menu, 0) : nullptr;
+    if (!file)
+        return;
+    // The recent closings and their separator stand just before Exit.
+    const auto exitPosition = [file] {
+        const int count = ::GetMenuItemCount(file);
+        for (int position = 0; position < count; ++position)
+            if (::GetMenuItemID(file, position) == ID_FILE_EXIT)
+                return position;
+        return count;
+    };
+    for (; m_recentMenuItems > 0; --m_recentMenuItems)
+        ::DeleteMenu(file, static_cast<UINT>(exitPosition() - 1), MF_BYPOSITION);
+    if (m_recentClosings.empty())
+        return;
+    for (std::size_t index = 0; index < m_recentClosings.size(); ++index)
+    {
+        const std::wstring text =
+            L"&" + std::to_wstring(index + 1) + L" " + MenuText(m_recentClosings[index].wstring());
+        ::InsertMenuW(file, static_cast<UINT>(exitPosition()), MF_BYPOSITION | MF_STRING,
+                      ID_FILE_RECENT_FIRST + index, text.c_str());
+        ++m_recentMenuItems;
+    }
+    ::InsertMenuW(file, static_cast<UINT>(exitPosition()), MF_BYPOSITION | MF_SEPARATOR, 0,
+                  nullptr);
+    ++m_recentMenuItems;
+}
+
+void CTallyvaneDlg::ShowCaption()
+{
+    std::wstring caption = kFormTitle;
+    if (m_closingFile)
+        caption = (HoldsUnsavedFigures() ? L"*" : L"") + m_closingFile->filename().wstring() +
+                  L" - " + caption;
+    if (WindowTextOf(m_hWnd) != caption)
+        ::SetWindowTextW(m_hWnd, caption.c_str());
+}
+
+void CTallyvaneDlg::ShowWholeCentChoice()
+{
+    if (HMENU menu = ::GetMenu(m_hWnd))
+        ::CheckMenuItem(menu, ID_WHOLE_CENT, MF_BYCOMMAND | (m_bWholeCent ? MF_CHECKED : 0));
+}
+
+void CTallyvaneDlg::OnDetails()
+{
+    CClosingDetailsDlg details(m_details, this);
+    if (details.DoModal() != IDOK)
+        return;
+    m_details = details.GetDetails();
+    const std::optional<FilePath> folder = WorkingFolder();
+    const SaveFailure failure = WriteDetailsFile(folder, m_details);
+    if (failure != SaveFailure::None)
+        ShowSaveFailure(m_hWnd,
+                        SaveFailureMessage(DetailsFilePath(folder), kDetailsFileName, failure));
+    // A loan paid in arrears: the first payment falls in the month after the next one.
+    if (details.ClosingDateChanged())
+        if (const std::optional<CalendarDate> closing = ParseClosingDate(m_details.closingDate))
+        {
+            const PaymentMonth first = FirstPaymentAfterClosing(*closing);
+            m_editFirstPaymentMonth.SetWindowText(first.MonthText().c_str());
+            m_editFirstPaymentYear.SetWindowText(first.YearText().c_str());
+        }
+    Recalculate();
+}
+
+void CTallyvaneDlg::OnFileNew()
+{
+    if (!SaveOrDiscardBeforeLeaving())
+        return;
+    const std::optional<FilePath> folder = WorkingFolder();
+    RemoveWorkingTextFiles(folder);
+    m_closingFile.reset();
+    m_savedClosing.reset();
+    WriteOpenClosingPath(folder, std::nullopt);
+    m_details = ClosingDetails{};
+    m_bWholeCent = false;
+    ShowWholeCentChoice();
+    m_bTwoMonths = 0;
+    UpdateData(FALSE);
+    ShowCushionEditable();
+    ClearForm();
+    ShowCaption();
+}
+
+void CTallyvaneDlg::OnFileOpen()
+{
+    if (!SaveOrDiscardBeforeLeaving())
+        return;
+    if (const std::optional<FilePath> file = AskClosingToOpen(m_hWnd, RecentFolder()))
+        OpenClosing(*file);
+}
+
+void CTallyvaneDlg::OnFileSave()
+{
+    if (m_closingFile)
+        SaveClosingAs(*m_closingFile);
+    else
+        AskAndSaveClosing();
+}
+
+void CTallyvaneDlg::OnFileSaveAs()
+{
+    AskAndSaveClosing();
+}
+
+void CTallyvaneDlg::OnFileRecent(UINT id)
+{
+    const std::size_t index = id - ID_FILE_RECENT_FIRST;
+    if (index >= m_recentClosings.size())
+        return;
+    const FilePath file = m_recentClosings[index];
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error))
+    {
+        ::MessageBoxW(m_hWnd, (file.wstring() + L" was moved or deleted.").c_str(), kMessageCaption,
+                      MB_OK | MB_ICONWARNING);
+        m_recentClosings = WithoutRecentClosing(m_recentClosings, file);
+        WriteRecentClosings(WorkingFolder(), m_recentClosings);
+        ShowRecentClosings();
+        return;
+    }
+    if (SaveOrDiscardBeforeLeaving())
+        OpenClosing(file);
+}
+
+void CTallyvaneDlg::OnFileExit()
+{
+    OnClose();
+}
+
+void CTallyvaneDlg::OnWholeCentCommand()
+{
+    SetWholeCentPayment(!m_bWholeCent);
+    Recalculate();
+}
+
+void CTallyvaneDlg::OnHelpAbout()
+{
+    CAboutDlg about;
+    about.DoModal();
+}
