@@ -1,0 +1,330 @@
+// The form's closing files in a real window: the details, Save As to a named file, New closing,
+// Open again, the recent closings, the question before figures would be lost, and the files that
+// are refused.
+#include "DialogItems.h"
+#include "FormFile.h"
+#include "ModalDriver.h"
+#include "TempFolder.h"
+#include "WorkingFolderTest.h"
+
+#include "core/closing/ClosingFile.h"
+#include "dialogs/TallyvaneDlg.h"
+#include "res/ClosingDetailsRes.h"
+#include "res/resource.h"
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace
+{
+
+constexpr wchar_t kTitle[] = L"Aggregate Escrow Adjustment";
+// The file name box of the system's open and save dialogs.
+constexpr int kFileDialogName = 0x47C;
+
+// Runs a menu command of the form; its handler has run when this returns.
+void Command(HWND form, int id)
+{
+    ::SendMessageW(form, WM_COMMAND, id, 0);
+}
+
+// Answers the next file dialog with the path.
+void AnswerFileDialog(const char* caption, const FilePath& path)
+{
+    WhenDialogOpens(caption, [path](HWND dialog) {
+        ::SetDlgItemTextW(dialog, kFileDialogName, path.wstring().c_str());
+        ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    });
+}
+
+// Answers the question asked before figures would be lost with Save, Don't Save or Cancel.
+void AnswerSaveQuestion(int button, bool& asked)
+{
+    WhenDialogOpens("Tallyvane", [button, &asked](HWND question) {
+        asked = true;
+        ::PostMessageW(question, WM_COMMAND, button, 0);
+    });
+}
+
+std::wstring WindowCaption(HWND window)
+{
+    wchar_t text[512] = {};
+    ::GetWindowTextW(window, text, 512);
+    return text;
+}
+
+class ClosingFilesTest : public WorkingFolderTest
+{
+protected:
+    // The working folder's form, schedule and details files, as bytes; "-" for a missing file.
+    std::vector<std::string> WorkingFiles() const
+    {
+        std::vector<std::string> files;
+        for (const char* name : {"main.txt", "part1.txt", "part2.txt", "part3.txt", "part4.txt",
+                                 "part5.txt", "part6.txt", "part7.txt", "part8.txt", "details.txt"})
+            files.push_back(std::filesystem::exists(File(name)) ? ReadBytes(File(name)) : "-");
+        return files;
+    }
+
+    TempFolder m_elsewhere;
+};
+
+// Details typed, Save As to a named file, New closing (the form empty, the file untouched), and
+// Open again: every box, the flag, the schedules and the details come back byte for byte.
+TEST_F(ClosingFilesTest, SaveAsNewAndOpenBringTheClosingBack)
+{
+    WorkedExample::Write(m_folder);
+    const FilePath file = m_elsewhere.Path() / "Loan 2026-0142.tallyvane";
+    std::vector<std::string> saved;
+    std::string fileBytes;
+    CTallyvaneDlg form;
+    RunModal(form, [&] {
+        const HWND window = form.m_hWnd;
+        EXPECT_EQ(WindowCaption(window), kTitle);
+        WhenDialogOpens("Closing details", [](HWND details) {
+            SetWideText(details, IDC_DETAILS_LOAN_NUMBER, L"2026-0142");
+            SetWideText(details, IDC_DETAILS_BORROWERS, L"Jos\u00e9 N\u00fa\u00f1ez");
+            ::PostMessageW(details, WM_COMMAND, IDOK, 0);
+        });
+        Click(window, IDC_DETAILS);
+        Click(window, IDC_TWO_MONTHS);
+        EXPECT_EQ(Text(window, IDC_ADJUSTMENT), WorkedExample::kTwoMonthsAdjustment);
+
+        std::wstring offered;
+        WhenDialogOpens("Save As", [&](HWND save) {
+            offered = WideText(save, kFileDialogName);
+            ::SetDlgItemTextW(save, kFileDialogName, file.wstring().c_str());
+            ::PostMessageW(save, WM_COMMAND, IDOK, 0);
+        });
+        Command(window, ID_FILE_SAVE_AS);
+        EXPECT_EQ(offered, L"2026-0142");
+        EXPECT_EQ(WindowCaption(window), std::wstring(L"Loan 2026-0142.tallyvane - ") + kTitle);
+        ASSERT_TRUE(std::filesystem::exists(file));
+        fileBytes = ReadBytes(file);
+        form.SendMessage(WM_CLOSE);
+    });
+    saved = WorkingFiles();
+
+    CTallyvaneDlg again;
+    RunModal(again, [&] {
+        const HWND window = again.m_hWnd;
+        // The next start shows the same closing under the same caption.
+        EXPECT_EQ(WindowCaption(window), std::wstring(L"Loan 2026-0142.tallyvane - ") + kTitle);
+        // Nothing to lose: New closing asks nothing.
+        Command(window, ID_FILE_NEW);
+        EXPECT_EQ(WindowCaption(window), kTitle);
+        EXPECT_EQ(Text(window, IDC_MONTHS1), "");
+        EXPECT_EQ(Text(window, IDC_ITEM2), "$0.00");
+        EXPECT_FALSE(Checked(window, IDC_TWO_MONTHS));
+        EXPECT_EQ(ReadBytes(file), fileBytes) << "New closing leaves the file";
+
+        AnswerFileDialog("Open", file);
+        Command(window, ID_FILE_OPEN);
+        EXPECT_EQ(WindowCaption(window), std::wstring(L"Loan 2026-0142.tallyvane - ") + kTitle);
+        EXPECT_EQ(Text(window, IDC_MONTHS1), WorkedExample::kMonths1);
+        EXPECT_EQ(Text(window, IDC_ITEM2), WorkedExample::kItem2);
+        EXPECT_TRUE(Checked(window, IDC_TWO_MONTHS));
+        EXPECT_EQ(Text(window, IDC_ADJUSTMENT), WorkedExample::kTwoMonthsAdjustment);
+        std::wstring borrowers;
+        WhenDialogOpens("Closing details", [&](HWND details) {
+            borrowers = WideText(details, IDC_DETAILS_BORROWERS);
+            ::PostMessageW(details, WM_COMMAND, IDCANCEL, 0);
+        });
+        Click(window, IDC_DETAILS);
+        EXPECT_EQ(borrowers, L"Jos\u00e9 N\u00fa\u00f1ez");
+        again.SendMessage(WM_CLOSE);
+    });
+    EXPECT_EQ(WorkingFiles(), saved);
+}
+
+// A closing that holds figures its file does not have is never left without a question: Cancel
+// keeps everything, Save goes through Save As (and Cancel there cancels the whole command), Don't
+// Save starts the new closing.
+TEST_F(ClosingFilesTest, NewClosingAsksBeforeFiguresAreLost)
+{
+    WorkedExample::Write(m_folder);
+    const FilePath file = m_elsewhere.Path() / "kept.tallyvane";
+    CTallyvaneDlg form;
+    RunModal(form, [&] {
+        const HWND window = form.m_hWnd;
+        const std::vector<std::string> before = WorkingFiles();
+        bool asked = false;
+        AnswerSaveQuestion(IDCANCEL, asked);
+        Command(window, ID_FILE_NEW);
+        EXPECT_TRUE(asked);
+        EXPECT_EQ(Text(window, IDC_MONTHS1), WorkedExample::kMonths1);
+        EXPECT_EQ(WorkingFiles(), before);
+
+        asked = false;
+        WhenDialogOpens("Tallyvane", [&](HWND question) {
+            asked = true;
+            WhenDialogOpens("Save As",
+                            [](HWND save) { ::PostMessageW(save, WM_COMMAND, IDCANCEL, 0); });
+            ::PostMessageW(question, WM_COMMAND, IDYES, 0);
+        });
+        Command(window, ID_FILE_NEW);
+        EXPECT_TRUE(asked);
+        EXPECT_EQ(Text(window, IDC_MONTHS1), WorkedExample::kMonths1)
+            << "Cancel in Save As cancels New closing";
+        EXPECT_EQ(WorkingFiles(), before);
+
+        WhenDialogOpens("Tallyvane", [&](HWND question) {
+            AnswerFileDialog("Save As", file);
+            ::PostMessageW(question, WM_COMMAND, IDYES, 0);
+        });
+        Command(window, ID_FILE_NEW);
+        EXPECT_EQ(Text(window, IDC_MONTHS1), "");
+        ASSERT_TRUE(std::filesystem::exists(file));
+        const ClosingFileRead read = ReadClosingFile(file);
+        EXPECT_EQ(read.contents.formFile->substr(0, 3), "4\r\n");
+        ASSERT_TRUE(read.contents.scheduleFiles[1]);
+        EXPECT_NE(read.contents.scheduleFiles[1]->find("1200"), std::string::npos);
+
+        SetText(window, IDC_MONTHS3, "2");
+        asked = false;
+        AnswerSaveQuestion(IDNO, asked);
+        Command(window, ID_FILE_NEW);
+        EXPECT_TRUE(asked);
+        EXPECT_EQ(Text(window, IDC_MONTHS3), "");
+        form.EndDialog(IDOK);
+    });
+}
+
+// Closing 15 March 2026 makes the first payment May 2026; 20 December 2026 makes it February
+// 2027.
+TEST_F(ClosingFilesTest, TheClosingDateSetsTheFirstPaymentTheMonthAfterNext)
+{
+    const struct
+    {
+        WORD year, month, day;
+        const char* firstMonth;
+        const char* firstYear;
+    } cases[] = {{2026, 3, 15, "05", "2026"}, {2026, 12, 20, "02", "2027"}};
+    CTallyvaneDlg form;
+    RunModal(form, [&] {
+        const HWND window = form.m_hWnd;
+        for (const auto& c : cases)
+        {
+            WhenDialogOpens("Closing details", [&](HWND details) {
+                SYSTEMTIME date{};
+                date.wYear = c.year;
+                date.wMonth = c.month;
+                date.wDay = c.day;
+                ::SendDlgItemMessageW(details, IDC_DETAILS_CLOSING_DATE, DTM_SETSYSTEMTIME,
+                                      GDT_VALID, reinterpret_cast<LPARAM>(&date));
+                ::PostMessageW(details, WM_COMMAND, IDOK, 0);
+            });
+            Click(window, IDC_DETAILS);
+            EXPECT_EQ(Text(window, IDC_FIRST_PAYMENT_MONTH), c.firstMonth);
+            EXPECT_EQ(Text(window, IDC_FIRST_PAYMENT_YEAR), c.firstYear);
+        }
+        form.EndDialog(IDOK);
+    });
+}
+
+// Files that are no closing file, or of a newer version, are told and change nothing; a recent
+// closing that was moved is told and leaves the list.
+TEST_F(ClosingFilesTest, RefusedFilesAndMovedRecentClosingsChangeNothing)
+{
+    WorkedExample::Write(m_folder);
+    const struct
+    {
+        const char* name;
+        std::string bytes;
+        const char* told;
+    } cases[] = {
+        {"empty.tallyvane", "", "is not a Tallyvane closing file."},
+        {"binary.tallyvane", std::string("\x00\x01\xFF\xFE garbage", 12),
+         "is not a Tallyvane closing file."},
+        {"utf16.tallyvane", std::string("\xFF\xFET\0a\0l\0", 8),
+         "is not a Tallyvane closing file."},
+        {"newer.tallyvane", "Tallyvane closing file, version 2\r\n", "newer version"},
+    };
+    CTallyvaneDlg form;
+    RunModal(form, [&] {
+        const HWND window = form.m_hWnd;
+        const std::vector<std::string> before = WorkingFiles();
+        for (const auto& c : cases)
+        {
+            SCOPED_TRACE(c.name);
+            const FilePath file = m_elsewhere.Path() / c.name;
+            WriteBytes(file, c.bytes);
+            std::string told;
+            WhenDialogOpens("Tallyvane", [&](HWND question) {
+                WhenDialogOpens("Open", [&](HWND open) {
+                    WhenMessageOpens(told);
+                    ::SetDlgItemTextW(open, kFileDialogName, file.wstring().c_str());
+                    ::PostMessageW(open, WM_COMMAND, IDOK, 0);
+                });
+                ::PostMessageW(question, WM_COMMAND, IDNO, 0);
+            });
+            Command(window, ID_FILE_OPEN);
+            EXPECT_NE(told.find(c.name), std::string::npos) << told;
+            EXPECT_NE(told.find(c.told), std::string::npos) << told;
+            EXPECT_EQ(Text(window, IDC_MONTHS1), WorkedExample::kMonths1);
+            EXPECT_EQ(WorkingFiles(), before);
+            EXPECT_EQ(WindowCaption(window), kTitle);
+        }
+
+        // Saved, then moved: its recent entry is told and goes.
+        const FilePath saved = m_elsewhere.Path() / "moved.tallyvane";
+        AnswerFileDialog("Save As", saved);
+        Command(window, ID_FILE_SAVE_AS);
+        HMENU fileMenu = ::GetSubMenu(::GetMenu(window), 0);
+        EXPECT_EQ(::GetMenuState(fileMenu, ID_FILE_RECENT_FIRST, MF_BYCOMMAND) & MF_DISABLED, 0u);
+        std::filesystem::rename(saved, m_elsewhere.Path() / "elsewhere.tallyvane");
+        std::string told;
+        WhenMessageOpens(told);
+        Command(window, ID_FILE_RECENT_FIRST);
+        EXPECT_EQ(told, saved.u8string() + " was moved or deleted.");
+        EXPECT_EQ(::GetMenuState(fileMenu, ID_FILE_RECENT_FIRST, MF_BYCOMMAND), 0xFFFFFFFFu);
+
+        // Opened from the recent list.
+        AnswerFileDialog("Open", m_elsewhere.Path() / "elsewhere.tallyvane");
+        Command(window, ID_FILE_OPEN);
+        Command(window, ID_FILE_NEW);
+        Command(window, ID_FILE_RECENT_FIRST);
+        EXPECT_EQ(WindowCaption(window), std::wstring(L"elsewhere.tallyvane - ") + kTitle);
+        EXPECT_EQ(Text(window, IDC_MONTHS1), WorkedExample::kMonths1);
+        form.EndDialog(IDOK);
+    });
+}
+
+// Ctrl+N, Ctrl+O and Ctrl+S are the form's New closing, Open and Save; a change marks the
+// caption until the closing is saved.
+TEST_F(ClosingFilesTest, KeysAndTheChangedMark)
+{
+    const HACCEL keys =
+        ::LoadAcceleratorsW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_FORM_ACCELERATORS));
+    ASSERT_NE(keys, nullptr);
+    ACCEL table[8] = {};
+    const int count = ::CopyAcceleratorTableW(keys, table, 8);
+    std::vector<std::pair<WORD, WORD>> shortcuts;
+    for (int i = 0; i < count; ++i)
+        shortcuts.emplace_back(table[i].key, table[i].cmd);
+    EXPECT_EQ(shortcuts, (std::vector<std::pair<WORD, WORD>>{
+                             {'N', ID_FILE_NEW}, {'O', ID_FILE_OPEN}, {'S', ID_FILE_SAVE}}));
+
+    const FilePath file = m_elsewhere.Path() / "marked.tallyvane";
+    CTallyvaneDlg form;
+    RunModal(form, [&] {
+        const HWND window = form.m_hWnd;
+        AnswerFileDialog("Save As", file);
+        Command(window, ID_FILE_SAVE);
+        EXPECT_EQ(WindowCaption(window), std::wstring(L"marked.tallyvane - ") + kTitle);
+        SetText(window, IDC_MONTHS1, "3");
+        ::SetFocus(::GetDlgItem(window, IDC_MONTHS1));
+        ::SetFocus(::GetDlgItem(window, IDC_MONTHS2));
+        EXPECT_EQ(WindowCaption(window), std::wstring(L"*marked.tallyvane - ") + kTitle);
+        Command(window, ID_FILE_SAVE);
+        EXPECT_EQ(WindowCaption(window), std::wstring(L"marked.tallyvane - ") + kTitle);
+        EXPECT_EQ(ReadClosingFile(file).contents.formFile->substr(0, 3), "3\r\n");
+        form.EndDialog(IDOK);
+    });
+}
+
+} // namespace
