@@ -61,8 +61,9 @@
 #define IDC_SAVE_FAILED_MESSAGE 1100
 #define IDC_CLOSE_WITHOUT_SAVING 1101
 
-// The statement window: the heading's labels and figures, the warnings, the running balance, the
-// initial escrow payment with its title, and the buttons; Close is IDCANCEL.
+// The statement window: the details that name the loan (labels and texts) and the sentence of the
+// monthly mortgage payment, the heading's labels and figures, the warnings, the running balance,
+// the initial escrow payment with its title, and the buttons; Close is IDCANCEL.
 #define IDC_STATEMENT_LABELS 1200
 #define IDC_STATEMENT_FIGURES 1201
 #define IDC_STATEMENT_WARNINGS 1202
@@ -74,6 +75,9 @@
 #define IDC_STATEMENT_PRINT 1208
 #define IDC_STATEMENT_USE_SUGGESTED 1209
 #define IDC_STATEMENT_WHOLE_CENT 1210
+#define IDC_STATEMENT_DETAIL_LABELS 1211
+#define IDC_STATEMENT_DETAILS 1212
+#define IDC_STATEMENT_SENTENCE 1213
 
 // The disbursement schedule dialog: its Reset button and the twelve months.
 #define IDC_SCHEDULE_RESET 1000

@@ -1,7 +1,6 @@
 #include "core/statement/NamedLoan.h"
 
 #include "AppendixE.h"
-#include "core/statement/StatementFileName.h"
 #include "core/statement/StatementHtml.h"
 #include "core/statement/StatementText.h"
 
@@ -60,6 +59,7 @@ TEST(NameTheLoan, PutsTheDetailsAndThePaymentSentenceOnTheStatement)
         double yearly;
         std::vector<StatementDetail> shown;
         std::string sentence;
+        std::string loanNumber = "LN-2026-0042";
     } cases[] = {
         {"every detail", EveryDetail(), 3000, everyDetail,
          "Your monthly mortgage payment for the coming year will be $1,432.10, of which $1,182.10 "
@@ -77,18 +77,21 @@ TEST(NameTheLoan, PutsTheDetailsAndThePaymentSentenceOnTheStatement)
          3000,
          {{"Statement date", {"March 10, 2026"}}},
          "Your monthly mortgage payment for the coming year will be $1,200.00, of which $950.00 "
-         "will be for principal and interest and $250.00 will go into your escrow account."},
+         "will be for principal and interest and $250.00 will go into your escrow account.",
+         ""},
         {"a date the calendar lacks, shown as typed",
          ClosingDetails{"7", "", "", "", "2026-02-30", ""},
          3000,
          {{"Loan number", {"7"}},
           {"Closing date", {"2026-02-30"}},
           {"Statement date", {"March 10, 2026"}}},
-         ""},
+         "",
+         "7"},
         {"a date in another form",
          ClosingDetails{"", "", "", "", " 15/03/2026\t", ""},
          3000,
          {{"Closing date", {"15/03/2026"}}, {"Statement date", {"March 10, 2026"}}},
+         "",
          ""},
         // Control characters as spaces, a byte that is no UTF-8 as U+FFFD; no detail has a line
         // break of its own but the address.
@@ -99,7 +102,8 @@ TEST(NameTheLoan, PutsTheDetailsAndThePaymentSentenceOnTheStatement)
           {"Property address", {"[2J Main\xEF\xBF\xBD St"}},
           {"Loan number", {"LN 42"}},
           {"Statement date", {"March 10, 2026"}}},
-         ""},
+         "",
+         "LN 42"},
     };
     for (const auto& c : cases)
     {
@@ -107,6 +111,7 @@ TEST(NameTheLoan, PutsTheDetailsAndThePaymentSentenceOnTheStatement)
         NameTheLoan(statement, c.details, kMadeOn);
         EXPECT_EQ(statement.details, c.shown) << c.name;
         EXPECT_EQ(statement.paymentSentence, c.sentence) << c.name;
+        EXPECT_EQ(statement.loanNumber, c.loanNumber) << c.name;
     }
 }
 
@@ -128,31 +133,6 @@ TEST(NameTheLoan, BlankDetailsLeaveTheStatementAsBuilt)
         EXPECT_EQ(StatementText(statement), StatementText(built));
         EXPECT_EQ(StatementHtmlDocument(statement), StatementHtmlDocument(built));
     }
-}
-
-TEST(StatementFileName, NamesTheLoanInCharactersAFileNameHolds)
-{
-    const struct
-    {
-        std::string loanNumber;
-        std::string name;
-    } cases[] = {
-        {"", "Escrow statement.html"},
-        {"LN-2026-0042", "Escrow statement - LN-2026-0042.html"},
-        {"a\\b/c:d*e?f\"g<h>i|j", "Escrow statement - a-b-c-d-e-f-g-h-i-j.html"},
-        {"7\t8\x7F", "Escrow statement - 7-8-.html"},
-        {"Pr\xC3\xAAt 12", "Escrow statement - Pr\xC3\xAAt 12.html"},
-    };
-    for (const auto& c : cases)
-    {
-        EscrowStatement statement;
-        statement.loanNumber = c.loanNumber;
-        EXPECT_EQ(StatementFileName(statement), c.name) << c.loanNumber;
-    }
-    // Through the details: the loan number as the statement shows it.
-    EscrowStatement statement = StatementOfAYear(3000);
-    NameTheLoan(statement, ClosingDetails{" 2026/42 ", "", "", "", "", ""}, kMadeOn);
-    EXPECT_EQ(StatementFileName(statement), "Escrow statement - 2026-42.html");
 }
 
 } // namespace
