@@ -41,6 +41,7 @@ std::string ClosingDateText(const std::string& text)
     return date ? ReadableDate(*date) : ShownLine(text);
 }
 
+// Adds the detail with its lines; a detail without a line to show is left off.
 void AddDetail(std::vector<StatementDetail>& details, const char* label,
                std::vector<std::string> lines)
 {
@@ -48,6 +49,7 @@ void AddDetail(std::vector<StatementDetail>& details, const char* label,
         details.push_back({label, std::move(lines)});
 }
 
+// Adds the detail of one line, unless the line is empty.
 void AddDetail(std::vector<StatementDetail>& details, const char* label, const std::string& line)
 {
     AddDetail(details, label, line.empty() ? std::vector<std::string>{} : std::vector{line});
