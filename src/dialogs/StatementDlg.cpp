@@ -125,6 +125,9 @@ INT_PTR CStatementDlg::DoModal()
 void CStatementDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_STATEMENT_DETAIL_LABELS, m_staticDetailLabels);
+    DDX_Control(pDX, IDC_STATEMENT_DETAILS, m_staticDetails);
+    DDX_Control(pDX, IDC_STATEMENT_SENTENCE, m_staticSentence);
     DDX_Control(pDX, IDC_STATEMENT_LABELS, m_staticLabels);
     DDX_Control(pDX, IDC_STATEMENT_FIGURES, m_staticFigures);
     DDX_Control(pDX, IDC_STATEMENT_WARNINGS, m_labelWarnings);
@@ -164,6 +167,7 @@ void CStatementDlg::OfferWholeCentChoice(bool on, std::function<EscrowStatement(
 
 void CStatementDlg::ShowStatement()
 {
+    ShowDetails();
     ShowHeading();
     ShowWarnings();
     ShowRunningBalance();
@@ -171,6 +175,24 @@ void CStatementDlg::ShowStatement()
     CRect client;
     GetClientRect(&client);
     Layout(client.Width(), client.Height());
+}
+
+void CStatementDlg::ShowDetails()
+{
+    std::vector<std::string> labels;
+    std::vector<std::string> texts;
+    for (const LabelledCells& cells : DetailCells(m_statement))
+    {
+        labels.push_back(cells[0]);
+        texts.push_back(cells[1]);
+    }
+    const int shown = m_statement.details.empty() ? SW_HIDE : SW_SHOWNA;
+    ::SetWindowTextW(m_staticDetailLabels, Lines(labels).c_str());
+    ::SetWindowTextW(m_staticDetails, Lines(texts).c_str());
+    ::ShowWindow(m_staticDetailLabels, shown);
+    ::ShowWindow(m_staticDetails, shown);
+    ::SetWindowTextW(m_staticSentence, WideFromUtf8(m_statement.paymentSentence).c_str());
+    ::ShowWindow(m_staticSentence, m_statement.paymentSentence.empty() ? SW_HIDE : SW_SHOWNA);
 }
 
 void CStatementDlg::ShowHeading()
@@ -277,16 +299,33 @@ void CStatementDlg::Layout(int width, int height)
     const int gapDown = spacing.bottom;
     int top = spacing.top;
 
-    // The heading: its labels, and their figures beside them. Each text gets a tenth more room
-    // than it takes, for a face a little wider than the one it was measured in.
+    // The details that name the loan, then the heading: labels, and their texts beside them, the
+    // texts of both in one column. Each text gets a tenth more room than it takes, for a face a
+    // little wider than the one it was measured in.
+    const SIZE detailLabels = TextSize(m_staticDetailLabels, WindowTextOf(m_staticDetailLabels), 0);
+    const SIZE details = TextSize(m_staticDetails, WindowTextOf(m_staticDetails), 0);
     const SIZE labels = TextSize(m_staticLabels, WindowTextOf(m_staticLabels), 0);
     const SIZE figures = TextSize(m_staticFigures, WindowTextOf(m_staticFigures), 0);
-    const int labelsWidth = WithRoomToSpare(labels.cx);
+    const int labelsWidth = WithRoomToSpare(std::max(labels.cx, detailLabels.cx));
     const int figuresLeft = left + labelsWidth + 2 * gapAcross;
-    Place(m_staticLabels, left, top, left + labelsWidth, top + labels.cy);
-    Place(m_staticFigures, figuresLeft, top,
-          std::max<int>(right, figuresLeft + WithRoomToSpare(figures.cx)), top + figures.cy);
-    top += std::max(labels.cy, figures.cy) + gapDown;
+    // Places a column of labels and the column of their texts from `top` down.
+    const auto placeLabelled = [&](HWND labelColumn, HWND textColumn, SIZE labelSize,
+                                   SIZE textSize) {
+        Place(labelColumn, left, top, left + labelsWidth, top + labelSize.cy);
+        Place(textColumn, figuresLeft, top,
+              std::max<int>(right, figuresLeft + WithRoomToSpare(textSize.cx)), top + textSize.cy);
+        top += std::max(labelSize.cy, textSize.cy) + gapDown;
+    };
+    if (!m_statement.details.empty())
+        placeLabelled(m_staticDetailLabels, m_staticDetails, detailLabels, details);
+    if (!m_statement.paymentSentence.empty())
+    {
+        const int sentence =
+            TextSize(m_staticSentence, WindowTextOf(m_staticSentence), (right - left) * 10 / 11).cy;
+        Place(m_staticSentence, left, top, right, top + sentence);
+        top += sentence + gapDown;
+    }
+    placeLabelled(m_staticLabels, m_staticFigures, labels, figures);
 
     if (!m_statement.warnings.empty())
     {
@@ -374,7 +413,8 @@ void CStatementDlg::OnCopy()
 
 void CStatementDlg::OnSaveAs()
 {
-    if (const std::optional<FilePath> path = AskStatementFilePath(m_hWnd))
+    if (const std::optional<FilePath> path =
+            AskStatementFilePath(m_hWnd, StatementFileName(m_statement)))
         SaveStatementFile(m_hWnd, *path, m_statement);
 }
 

@@ -1,5 +1,6 @@
 // CStatementDlg: the initial escrow account statement in a modal, resizable window of its own. It
-// shows the statement it is given (the heading figures, the warnings, the running balance with
+// shows the statement it is given (the details that name the loan and the sentence of the monthly
+// mortgage payment when it has them, the heading figures, the warnings, the running balance with
 // its low point marked, and the initial escrow payment) and copies it to the clipboard or saves
 // it as an HTML file. It knows nothing of the form: whoever opens it builds the statement.
 #pragma once
@@ -51,7 +52,8 @@ protected:
     // Copy: the statement as plain text and as HTML on the clipboard; a clipboard that another
     // program keeps busy is told.
     void OnCopy();
-    // Save As: the system's save dialog, then the HTML document written whole; a failed save is
+    // Save As: the system's save dialog offering a name after the loan number, then the HTML
+    // document written whole; a failed save is
     // told as every failed save of the program is.
     void OnSaveAs();
     // Print: the system's print dialog, then the statement's pages on the printer chosen.
@@ -64,6 +66,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    void ShowDetails();
     void ShowHeading();
     void ShowWarnings();
     void ShowRunningBalance();
@@ -81,6 +84,9 @@ private:
     std::function<EscrowStatement()> m_useSuggested;
     bool m_wholeCent = false;
     std::function<EscrowStatement(bool)> m_chooseWholeCent;
+    CStatic m_staticDetailLabels;
+    CStatic m_staticDetails;
+    CStatic m_staticSentence;
     CStatic m_staticLabels;
     CStatic m_staticFigures;
     CLabel m_labelWarnings;

@@ -1,14 +1,16 @@
 #include "dialogs/StatementFile.h"
 
+#include "core/files/FileNameText.h"
 #include "core/files/SaveFailureMessage.h"
 #include "core/statement/StatementHtml.h"
 #include "dialogs/SaveFailedDlg.h"
 #include "framework/LateLibrary.h"
+#include "framework/TextEncoding.h"
 
 #include <commdlg.h>
 #include <shlobj.h>
 
-#include <cwchar>
+#include <algorithm>
 #include <vector>
 
 namespace
@@ -22,10 +24,17 @@ constexpr std::size_t kLongestPath = 32768;
 
 } // namespace
 
-std::optional<FilePath> AskStatementFilePath(HWND owner)
+std::wstring StatementFileName(const EscrowStatement& statement)
+{
+    if (statement.loanNumber.empty())
+        return kStatementFileName;
+    return L"Escrow statement - " + WideFromUtf8(FileNameText(statement.loanNumber)) + L".html";
+}
+
+std::optional<FilePath> AskStatementFilePath(HWND owner, const std::wstring& offered)
 {
     std::vector<wchar_t> file(kLongestPath, L'\0');
-    std::wcscpy(file.data(), kStatementFileName);
+    offered.copy(file.data(), std::min(offered.size(), file.size() - 1));
     wchar_t documents[MAX_PATH] = {};
     using FolderPathFunction = HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPWSTR);
     const auto folderPath = LateFunctionAs<FolderPathFunction>(L"shell32.dll", "SHGetFolderPathW");

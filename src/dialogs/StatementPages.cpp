@@ -97,6 +97,20 @@ StatementPages::StatementPages(HDC printer, const EscrowStatement& statement,
         AddLine(Kind::Text, m_boldFont, {{left, right, DT_LEFT, WideFromUtf8(warning)}});
     AddLine(Kind::Space, m_bodyFont, {});
     const int figures = m_columns[kFirstAmountColumn];
+    if (!statement.details.empty())
+    {
+        for (const LabelledCells& cells : DetailCells(statement))
+            AddLine(Kind::Text, m_bodyFont,
+                    {{left, figures, DT_LEFT, WideFromUtf8(cells[0])},
+                     {figures, right, DT_LEFT, WideFromUtf8(cells[1])}});
+        AddLine(Kind::Space, m_bodyFont, {});
+    }
+    if (!statement.paymentSentence.empty())
+    {
+        AddLine(Kind::Text, m_bodyFont,
+                {{left, right, DT_LEFT, WideFromUtf8(statement.paymentSentence)}});
+        AddLine(Kind::Space, m_bodyFont, {});
+    }
     for (const LabelledCells& cells : HeadingCells(statement))
         AddLine(Kind::Text, m_bodyFont,
                 {{left, figures, DT_LEFT, WideFromUtf8(cells[0])},

@@ -1,6 +1,7 @@
 // The statement laid out on a printer's pages: its lines measured in fonts made for the printer's
 // resolution, within margins on the printer's paper, and split into pages before the first is
-// printed. Every page carries the title and the date printed at its top and "Page N of M" at its
+// printed; the details that name the loan and the payment's sentence come before the heading.
+// Every page carries the title and the date printed at its top and "Page N of M" at its
 // bottom; a page that continues the running balance repeats its column headings.
 #pragma once
 

@@ -81,8 +81,9 @@
 // The question asked before a closing with unsaved figures is left.
 #define IDC_SAVE_QUESTION_TEXT 1110
 
-// The statement window: the heading's labels and figures, the warnings, the running balance, the
-// initial escrow payment with its title, and the buttons; Close is IDCANCEL.
+// The statement window: the details that name the loan (labels and texts) and the sentence of the
+// monthly mortgage payment, the heading's labels and figures, the warnings, the running balance,
+// the initial escrow payment with its title, and the buttons; Close is IDCANCEL.
 #define IDC_STATEMENT_LABELS 1200
 #define IDC_STATEMENT_FIGURES 1201
 #define IDC_STATEMENT_WARNINGS 1202
@@ -94,6 +95,9 @@
 #define IDC_STATEMENT_PRINT 1208
 #define IDC_STATEMENT_USE_SUGGESTED 1209
 #define IDC_STATEMENT_WHOLE_CENT 1210
+#define IDC_STATEMENT_DETAIL_LABELS 1211
+#define IDC_STATEMENT_DETAILS 1212
+#define IDC_STATEMENT_SENTENCE 1213
 
 // The disbursement schedule dialog: its Reset button and the twelve months.
 #define IDC_SCHEDULE_RESET 1000

@@ -1,4 +1,5 @@
 #include "core/statement/ClipboardHtml.h"
+#include "core/statement/NamedLoan.h"
 #include "core/statement/StatementHtml.h"
 #include "core/statement/StatementText.h"
 
@@ -77,7 +78,68 @@ TEST(StatementText, WarningsComeRightAfterTheTitle)
               std::string::npos);
 }
 
-// The year is the one text the user types that a statement may show: in a warning, quoted.
+// The details that name the loan come after the warnings, a line each (the address's further lines
+// under an empty label), then the payment's sentence on its own, then the heading as before.
+TEST(StatementText, NamesTheLoanBeforeTheHeading)
+{
+    EscrowInputs inputs = AppendixE::Inputs();
+    inputs.firstPaymentMonth = "13";
+    EscrowStatement statement = BuildStatement(AppendixE::Schedules(), inputs, "2026");
+    NameTheLoan(
+        statement,
+        {"LN-7", "Zo\xC3\xAB \xC3\x86r\xC3\xB8", "1 Elm Row\nKent", "Bank", "2026-05-04", "1,000"},
+        {2026, 4, 30});
+    const std::string text = StatementText(statement);
+    EXPECT_EQ(text.substr(0, text.find("Cushion\t")),
+              "Initial escrow account statement\r\n"
+              "The first payment month is not 1 to 12; the projection starts in January.\r\n"
+              "\r\n"
+              "Borrower(s)\tZo\xC3\xAB \xC3\x86r\xC3\xB8\r\n"
+              "Property address\t1 Elm Row\r\n"
+              "\tKent\r\n"
+              "Loan number\tLN-7\r\n"
+              "Lender or servicer\tBank\r\n"
+              "Closing date\tMay 4, 2026\r\n"
+              "Statement date\tApril 30, 2026\r\n"
+              "\r\n"
+              "Your monthly mortgage payment for the coming year will be $1,130.00, of which "
+              "$1,000.00 will be for principal and interest and $130.00 will go into your escrow "
+              "account.\r\n"
+              "\r\n"
+              "Monthly escrow payment\t$130.00\r\n");
+}
+
+// Every detail a user types is text in the HTML, whatever characters it holds; a detail of several
+// lines is one cell.
+TEST(StatementHtml, EscapesTheDetails)
+{
+    EscrowStatement statement = AppendixEStatement();
+    NameTheLoan(statement,
+                {"<b>1</b>", "<script>alert(1)</script>", "'Rose' Cottage\n\x01<br>Lane & Co",
+                 "\"Q&A\" Bank\x0B", "", "1"},
+                {2026, 4, 30});
+    const std::string html = StatementHtmlDocument(statement);
+    EXPECT_EQ(Count(html, "<script"), 0u);
+    EXPECT_EQ(Count(html, "<b>"), 0u);
+    EXPECT_EQ(html.find_first_of(std::string("\x01\x0B", 2)), std::string::npos);
+    const std::string cell =
+        "<td style=\"border:1px solid #808080;padding:1pt 6pt;text-align:left\">";
+    for (const std::string& row : {
+             ">Borrower(s)</th>" + cell + "&lt;script&gt;alert(1)&lt;/script&gt;</td></tr>\r\n",
+             ">Property address</th>" + cell +
+                 "&#39;Rose&#39; Cottage<br>&lt;br&gt;Lane &amp; Co</td>",
+             ">Loan number</th>" + cell + "&lt;b&gt;1&lt;/b&gt;</td>",
+             ">Lender or servicer</th>" + cell + "&quot;Q&amp;A&quot; Bank</td>",
+         })
+        EXPECT_EQ(Count(html, row), 1u) << row;
+    EXPECT_EQ(Count(html,
+                    "<p style=\"margin:0 0 6pt\">Your monthly mortgage payment for the coming "
+                    "year will be $131.00, of which $1.00 will be for principal and interest "
+                    "and $130.00 will go into your escrow account.</p>"),
+              1u);
+}
+
+// The year is the one text of the form's boxes that a statement may show: in a warning, quoted.
 TEST(StatementHtml, EscapesTheTypedYear)
 {
     const std::string hostile = "</td><script>alert('x&y')</script>\"";

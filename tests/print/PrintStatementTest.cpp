@@ -5,6 +5,7 @@
 // time, since the queue writes every document to the same file, and it makes the queue turn jobs
 // away before the test of a failed print.
 #include "AppendixE.h"
+#include "core/statement/NamedLoan.h"
 #include "DialogItems.h"
 #include "dialogs/StatementDlg.h"
 #include "ModalDriver.h"
@@ -76,6 +77,19 @@ TEST(PrintStatement, TwoPages)
     inputs.firstPaymentMonth = "1";
     inputs.cushion = "0";
     EXPECT_EQ(PrintThroughTheDialog(BuildStatement(schedules, inputs, "A\xC3\xB1o")), "");
+}
+
+// A closing with its details and its principal and interest: the loan named at the top, names
+// beyond ASCII, and the sentence of the monthly mortgage payment.
+TEST(PrintStatement, NamesTheLoan)
+{
+    EscrowStatement statement = AppendixEStatement();
+    NameTheLoan(statement,
+                {"LN-2026-0042", u8"Jos\u00e9 N\u00fa\u00f1ez and Zo\u00eb \u00c6r\u00f8",
+                 "221 Main Street\nSpringfield, IL 62701", "First Federal Savings", "2026-03-15",
+                 "$1,182.10"},
+                {2026, 3, 10});
+    EXPECT_EQ(PrintThroughTheDialog(statement), "");
 }
 
 // Cancel prints nothing and tells nothing.

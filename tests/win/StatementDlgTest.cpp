@@ -10,6 +10,7 @@
 #include "TempFolder.h"
 #include "WorkingFolderTest.h"
 
+#include "core/statement/NamedLoan.h"
 #include "core/statement/StatementHtml.h"
 #include "core/statement/StatementText.h"
 #include "dialogs/StatementClipboard.h"
@@ -25,6 +26,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <thread>
@@ -192,6 +194,21 @@ EscrowStatement WarnedStatement()
                           "6");
 }
 
+// Regulation X's example for a closing with every detail given, its principal and interest too.
+EscrowStatement NamedStatement()
+{
+    EscrowStatement statement = AppendixEStatement();
+    NameTheLoan(statement,
+                {"LN/2026:0042", u8"Jos\u00e9 N\u00fa\u00f1ez and Zo\u00eb \u00c6r\u00f8",
+                 "221 Main Street\nApartment 4B", "First Federal Savings", "2026-03-15",
+                 "$1,182.10"},
+                {2026, 3, 10});
+    return statement;
+}
+constexpr wchar_t kNamedSentence[] =
+    L"Your monthly mortgage payment for the coming year will be $1,312.10, of which $1,182.10 will "
+    L"be for principal and interest and $130.00 will go into your escrow account.";
+
 // The statement window over an owner window of its own.
 class StatementDlgTest : public ::testing::Test
 {
@@ -274,6 +291,46 @@ TEST_F(StatementDlgTest, ShowsTheHeadingTheRunningBalanceAndTheInitialPayment)
         ASSERT_EQ(ItemCount(payment), 4);
         for (int line = 0; line < 4; ++line)
             EXPECT_EQ(RowTexts(payment, line, 2), lines[line]);
+        ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+}
+
+// A closing's details stand above the heading, their texts in the column of its figures, then the
+// payment's sentence wrapped to the window; a statement without details shows neither.
+TEST_F(StatementDlgTest, ShowsTheLoansDetailsAndThePaymentAboveTheHeading)
+{
+    Run(NamedStatement(), [](HWND dialog) {
+        EXPECT_EQ(
+            Lines(dialog, IDC_STATEMENT_DETAIL_LABELS),
+            (std::vector<std::wstring>{L"Borrower(s)", L"Property address", L"", L"Loan number",
+                                       L"Lender or servicer", L"Closing date", L"Statement date"}));
+        EXPECT_EQ(Lines(dialog, IDC_STATEMENT_DETAILS),
+                  (std::vector<std::wstring>{
+                      L"Jos\u00e9 N\u00fa\u00f1ez and Zo\u00eb \u00c6r\u00f8", L"221 Main Street",
+                      L"Apartment 4B", L"LN/2026:0042", L"First Federal Savings", L"March 15, 2026",
+                      L"March 10, 2026"}));
+        const HWND sentence = ::GetDlgItem(dialog, IDC_STATEMENT_SENTENCE);
+        EXPECT_EQ(WideText(sentence), kNamedSentence);
+        EXPECT_EQ(Lines(dialog, IDC_STATEMENT_FIGURES)[0], L"$130.00");
+
+        const RECT detailLabels = Place(dialog, IDC_STATEMENT_DETAIL_LABELS);
+        const RECT details = Place(dialog, IDC_STATEMENT_DETAILS);
+        const RECT said = Place(dialog, IDC_STATEMENT_SENTENCE);
+        const RECT labels = Place(dialog, IDC_STATEMENT_LABELS);
+        const RECT figures = Place(dialog, IDC_STATEMENT_FIGURES);
+        for (int id : {IDC_STATEMENT_DETAIL_LABELS, IDC_STATEMENT_DETAILS, IDC_STATEMENT_SENTENCE})
+            EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(dialog, id))) << id;
+        EXPECT_LE(std::max(detailLabels.bottom, details.bottom), said.top);
+        EXPECT_LE(said.bottom, std::min(labels.top, figures.top));
+        EXPECT_GE(Height(said), TextHeight(sentence)) << "the sentence's lines all show";
+        EXPECT_EQ(details.left, figures.left) << "one column of texts";
+        EXPECT_GE(Height(detailLabels),
+                  TextHeight(::GetDlgItem(dialog, IDC_STATEMENT_DETAIL_LABELS)));
+        ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    Run(AppendixEStatement(), [](HWND dialog) {
+        for (int id : {IDC_STATEMENT_DETAIL_LABELS, IDC_STATEMENT_DETAILS, IDC_STATEMENT_SENTENCE})
+            EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(dialog, id))) << id;
         ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     });
 }
@@ -450,6 +507,28 @@ TEST_F(StatementDlgTest, CopyPutsTheTextAndTheHtmlOnTheClipboard)
         << "UTF-8";
 }
 
+// The copied text and HTML of a named statement hold its borrowers as typed, its loan number and
+// the payment's sentence.
+TEST_F(StatementDlgTest, CopyOfANamedStatementHoldsTheLoanAndThePayment)
+{
+    const EscrowStatement statement = NamedStatement();
+    Run(statement, [](HWND dialog) {
+        Click(dialog, IDC_STATEMENT_COPY);
+        ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    const std::wstring text = ClipboardText();
+    EXPECT_EQ(text, WideFromUtf8(StatementText(statement)));
+    for (const std::wstring& line :
+         {std::wstring(
+              L"\r\nBorrower(s)\tJos\u00e9 N\u00fa\u00f1ez and Zo\u00eb \u00c6r\u00f8\r\n"),
+          std::wstring(L"\r\nLoan number\tLN/2026:0042\r\n"),
+          L"\r\n" + std::wstring(kNamedSentence) + L"\r\n"})
+        EXPECT_NE(text.find(line), std::wstring::npos) << Utf8FromWide(line);
+    const std::string html = ClipboardBytes(::RegisterClipboardFormatW(kHtmlClipboardFormat));
+    EXPECT_NE(html.find(u8">Jos\u00e9 N\u00fa\u00f1ez and Zo\u00eb \u00c6r\u00f8</td>"),
+              std::string::npos);
+}
+
 // While another opener keeps the clipboard, Copy says so and nothing breaks; once it lets go,
 // Copy works.
 TEST_F(StatementDlgTest, CopyWhileTheClipboardIsHeldIsTold)
@@ -543,6 +622,21 @@ TEST_F(StatementDlgTest, SaveAsWritesTheFileTypedInTheSaveDialog)
         ASSERT_TRUE(std::filesystem::exists(folder / c.written)) << c.typed;
         EXPECT_EQ(ReadBytes(folder / c.written), StatementHtmlDocument(statement));
     }
+}
+
+// With a loan number, Save As offers a file named after it, what a file name cannot hold as "-".
+TEST_F(StatementDlgTest, SaveAsOffersTheLoansFileName)
+{
+    std::wstring offered;
+    Run(NamedStatement(), [&](HWND dialog) {
+        WhenDialogOpens("Save As", [&](HWND save) {
+            offered = WideText(::GetDlgItem(save, kSaveDialogFileName));
+            ::PostMessageA(save, WM_COMMAND, IDCANCEL, 0);
+        });
+        Click(dialog, IDC_STATEMENT_SAVE);
+        ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(offered, L"Escrow statement - LN-2026-0042.html");
 }
 
 // A file that may not be replaced is told, by its path and why, and keeps its bytes.

@@ -5,6 +5,11 @@
 namespace
 {
 
+constexpr const char* kMonthNames[12] = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December",
+};
+
 bool IsLeapYear(int year)
 {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
@@ -47,6 +52,17 @@ std::optional<CalendarDate> ParseClosingDate(const std::string& text)
         date.day > DaysInMonth(date.month, date.year))
         return std::nullopt;
     return date;
+}
+
+const char* MonthName(int month)
+{
+    return kMonthNames[month - 1];
+}
+
+std::string ReadableDate(const CalendarDate& date)
+{
+    return std::string(MonthName(date.month)) + " " + std::to_string(date.day) + ", " +
+           std::to_string(date.year);
 }
 
 std::string PaymentMonth::MonthText() const

@@ -22,6 +22,12 @@ struct CalendarDate
 // of a year that is not a leap year, month 13, day 0, year 0) is none.
 std::optional<CalendarDate> ParseClosingDate(const std::string& text);
 
+// The month's name in English: 1 is "January", 12 "December".
+const char* MonthName(int month);
+
+// The date as a person reads it: "March 15, 2026".
+std::string ReadableDate(const CalendarDate& date);
+
 // A month of a year, as the form's first payment boxes hold it.
 struct PaymentMonth
 {

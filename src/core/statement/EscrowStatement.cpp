@@ -1,5 +1,6 @@
 #include "core/statement/EscrowStatement.h"
 
+#include "core/closing/ClosingDate.h"
 #include "core/escrow/ItemHeadings.h"
 #include "core/escrow/Schedules.h"
 #include "core/money/NumberFormat.h"
@@ -11,11 +12,6 @@
 
 namespace
 {
-
-constexpr std::array<const char*, kMonths> kMonthNames{
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December",
-};
 
 const Money kZero{};
 
@@ -54,7 +50,7 @@ bool IsMonthNumber(const std::string& text)
 std::string MonthLabel(int firstMonthIndex, int monthsOn, const std::optional<int>& firstYear)
 {
     const int month = firstMonthIndex + monthsOn;
-    std::string label = kMonthNames[month % kMonths];
+    std::string label = MonthName(month % kMonths + 1);
     if (firstYear)
         label += " " + std::to_string(*firstYear + month / kMonths);
     return label;
@@ -238,7 +234,7 @@ EscrowStatement BuildStatement(const ItemSchedules& schedules, const EscrowInput
     warnings.insert(warnings.end(), itemWarnings.begin(), itemWarnings.end());
     if (!IsMonthNumber(inputs.firstPaymentMonth))
         warnings.push_back("The first payment month is not 1 to 12; the projection starts in " +
-                           std::string(kMonthNames[firstMonth]) + ".");
+                           std::string(MonthName(firstMonth + 1)) + ".");
     if (!year && !Trimmed(firstPaymentYear).empty())
         warnings.push_back("The first payment year \"" + PrintableText(firstPaymentYear) +
                            "\" is not a year; the months are shown without one.");

@@ -39,10 +39,32 @@ struct StatementLine
     int item = 0; // the escrow item (1 to 8) the line is for
 };
 
+// A detail that names the loan: its label and its text, on one line or on several (the property
+// address).
+struct StatementDetail
+{
+    std::string label;
+    std::vector<std::string> lines;
+
+    bool operator==(const StatementDetail& other) const
+    {
+        return label == other.label && lines == other.lines;
+    }
+};
+
 struct EscrowStatement
 {
     // One sentence each, shown before everything else.
     std::vector<std::string> warnings;
+
+    // What names the loan, shown after the warnings and before the heading: the borrowers, the
+    // property, the loan number, the lender, the closing date and the statement's date, each that
+    // is given; then the sentence of the monthly mortgage payment, when its principal and
+    // interest is given. All empty for a closing without details (see NamedLoan.h).
+    std::vector<StatementDetail> details;
+    std::string paymentSentence;
+    // The loan number as the details show it, which also names the saved file; empty when none.
+    std::string loanNumber;
 
     // The heading. The initial deposit is the initial balance the form shows; the first payment
     // is its month, with its year when the year text is one ("July 2026", or "July").

@@ -30,6 +30,15 @@ RunningBalanceCells RunningBalanceRowCells(const StatementRow& row)
             row.lowPoint ? kLowPointNote : ""};
 }
 
+std::vector<LabelledCells> DetailCells(const EscrowStatement& statement)
+{
+    std::vector<LabelledCells> cells;
+    for (const StatementDetail& detail : statement.details)
+        for (std::size_t line = 0; line < detail.lines.size(); ++line)
+            cells.push_back({line == 0 ? detail.label : "", detail.lines[line]});
+    return cells;
+}
+
 std::vector<LabelledCells> HeadingCells(const EscrowStatement& statement)
 {
     return {

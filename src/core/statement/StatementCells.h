@@ -30,6 +30,10 @@ RunningBalanceCells RunningBalanceRowCells(const StatementRow& row);
 // A label and its text.
 using LabelledCells = std::array<std::string, 2>;
 
+// The details that name the loan, a line each: the label on a detail's first line, and an empty
+// label on each further line of it (the property address's).
+std::vector<LabelledCells> DetailCells(const EscrowStatement& statement);
+
 // The heading: the monthly escrow payment, the cushion, the initial deposit (each as "$130.00"),
 // the first payment ("July 2026") and the low point ("$260.00 in December 2026").
 std::vector<LabelledCells> HeadingCells(const EscrowStatement& statement);

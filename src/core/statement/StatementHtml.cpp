@@ -38,11 +38,27 @@ std::string Escaped(const std::string& text)
     return escaped;
 }
 
-// One cell: a heading cell (th) or a data cell (td), its text aligned right for an amount.
-std::string Cell(const char* tag, const std::string& text, bool amount)
+// One cell of HTML: a heading cell (th) or a data cell (td), its content aligned right for an
+// amount.
+std::string CellOf(const char* tag, const std::string& content, bool amount)
 {
     return std::string("<") + tag + " style=\"" + kCellStyle + (amount ? "right" : "left") + "\">" +
-           Escaped(text) + "</" + tag + ">";
+           content + "</" + tag + ">";
+}
+
+// One cell of text.
+std::string Cell(const char* tag, const std::string& text, bool amount)
+{
+    return CellOf(tag, Escaped(text), amount);
+}
+
+// A data cell of lines, one below the other.
+std::string LinesCell(const std::vector<std::string>& lines)
+{
+    std::string content;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        content += (i == 0 ? "" : "<br>") + Escaped(lines[i]);
+    return CellOf("td", content, false);
 }
 
 std::string RunningBalanceRow(const char* tag, const RunningBalanceCells& cells,
@@ -64,6 +80,17 @@ std::string StatementHtmlFragment(const EscrowStatement& statement)
     for (const std::string& warning : statement.warnings)
         html += "<p style=\"margin:0 0 4pt;font-weight:bold;color:#9c0006\">" + Escaped(warning) +
                 "</p>\r\n";
+
+    if (!statement.details.empty())
+    {
+        html += std::string("<table style=\"") + kTableStyle + "\">\r\n";
+        for (const StatementDetail& detail : statement.details)
+            html +=
+                "<tr>" + Cell("th", detail.label, false) + LinesCell(detail.lines) + "</tr>\r\n";
+        html += "</table>\r\n";
+    }
+    if (!statement.paymentSentence.empty())
+        html += "<p style=\"margin:0 0 6pt\">" + Escaped(statement.paymentSentence) + "</p>\r\n";
 
     html += std::string("<table style=\"") + kTableStyle + "\">\r\n";
     for (const LabelledCells& cells : HeadingCells(statement))

@@ -6,7 +6,9 @@
 
 #include <string>
 
-// The statement in one <div>: the title, the warnings, the heading, the running balance and the
+// The statement in one <div>: the title, the warnings, the details that name the loan (a detail of
+// several lines in one cell, a line each) and the sentence of the monthly mortgage payment, the
+// heading, the running balance and the
 // initial escrow payment as tables, styled by attributes of their own so they keep their look
 // wherever they are pasted. Every text is escaped.
 std::string StatementHtmlFragment(const EscrowStatement& statement);

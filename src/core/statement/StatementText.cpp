@@ -24,6 +24,14 @@ std::string StatementText(const EscrowStatement& statement)
     for (const std::string& warning : statement.warnings)
         text += warning + "\r\n";
     text += "\r\n";
+    if (!statement.details.empty())
+    {
+        for (const LabelledCells& cells : DetailCells(statement))
+            text += Line(cells);
+        text += "\r\n";
+    }
+    if (!statement.paymentSentence.empty())
+        text += statement.paymentSentence + "\r\n\r\n";
     for (const LabelledCells& cells : HeadingCells(statement))
         text += Line(cells);
     text += "\r\n" + Line(RunningBalanceHeadings());

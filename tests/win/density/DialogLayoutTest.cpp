@@ -9,6 +9,7 @@
 
 #include "controls/HotEdit.h"
 #include "core/files/SaveFailureMessage.h"
+#include "core/statement/NamedLoan.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/ClosingDetailsDlg.h"
 #include "dialogs/Disbursements.h"
@@ -58,13 +59,19 @@ const ProgramDialog kProgramDialogs[] = {
              FilePath(L"C:\\Users\\Ann\\AppData\\Local\\Programs\\Tallyvane\\current\\main.txt"),
              "main.txt", SaveFailure::ReadOnly));
      }},
-    // Regulation X's Appendix E with a warning, so that every part of the window shows.
+    // Regulation X's Appendix E with a warning, for a closing with every detail, so that every
+    // part of the window shows.
     {"statement",
      [] {
          EscrowInputs inputs = AppendixE::Inputs();
          inputs.firstPaymentMonth = "13";
-         auto statement = std::make_unique<CStatementDlg>(
-             BuildStatement(AppendixE::Schedules(), inputs, "2026"));
+         EscrowStatement named = BuildStatement(AppendixE::Schedules(), inputs, "2026");
+         NameTheLoan(named,
+                     ClosingDetails{"LN-2026-0042", u8"José Núñez and Zoë Ærø",
+                                    "221 Main Street\nApartment 4B\nSpringfield, IL 62701",
+                                    "First Federal Savings", "2026-03-15", "$1,182.10"},
+                     {2026, 3, 10});
+         auto statement = std::make_unique<CStatementDlg>(std::move(named));
          CStatementDlg::Suggestions suggestions{};
          suggestions[3] = SuggestedReserve{8, "100.00"};
          statement->OfferSuggestions(suggestions, [] { return EscrowStatement{}; });
