@@ -9,6 +9,7 @@
 #include "core/files/WorkingFolder.h"
 #include "core/money/NumberFormat.h"
 #include "core/statement/EscrowStatement.h"
+#include "core/statement/NamedLoan.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/Disbursements.h"
 #include "dialogs/FormItems.h"
@@ -360,8 +361,12 @@ EscrowStatement CTallyvaneDlg::AnalyzeForStatement(const ItemSchedules& schedule
 {
     ShowFigures(CombinedSchedule(schedules));
     // The year is the one text of the boxes the statement shows; the statement's texts are UTF-8.
-    return BuildStatement(schedules, ReadInputs(),
-                          Utf8FromCodePage(TextOf(m_editFirstPaymentYear)));
+    EscrowStatement statement =
+        BuildStatement(schedules, ReadInputs(), Utf8FromCodePage(TextOf(m_editFirstPaymentYear)));
+    SYSTEMTIME today{};
+    ::GetLocalTime(&today);
+    NameTheLoan(statement, m_details, CalendarDate{today.wYear, today.wMonth, today.wDay});
+    return statement;
 }
 
 void CTallyvaneDlg::UseSuggestedReserves(const CStatementDlg::Suggestions& suggestions)

@@ -327,4 +327,36 @@ TEST_F(ClosingFilesTest, KeysAndTheChangedMark)
     });
 }
 
+// The statement of a closing with details names the borrower and the loan and says the monthly
+// mortgage payment: principal and interest from the details, the escrow payment from the form.
+TEST_F(ClosingFilesTest, TheStatementNamesTheLoanAndThePayment)
+{
+    WorkedExample::Write(m_folder);
+    CTallyvaneDlg form;
+    RunModal(form, [&] {
+        const HWND window = form.m_hWnd;
+        WhenDialogOpens("Closing details", [](HWND details) {
+            SetWideText(details, IDC_DETAILS_LOAN_NUMBER, L"2026-0142");
+            SetWideText(details, IDC_DETAILS_BORROWERS, L"Zo\u00eb \u00c6r\u00f8");
+            SetWideText(details, IDC_DETAILS_PRINCIPAL_AND_INTEREST, L"$1,182.10");
+            ::PostMessageW(details, WM_COMMAND, IDOK, 0);
+        });
+        Click(window, IDC_DETAILS);
+        std::wstring sentence;
+        std::wstring named;
+        WhenDialogOpens("Initial Escrow Account Statement", [&](HWND statement) {
+            sentence = WideText(statement, IDC_STATEMENT_SENTENCE);
+            named = WideText(statement, IDC_STATEMENT_DETAILS);
+            PostKey(::GetFocus(), VK_ESCAPE);
+        });
+        Click(window, IDC_SHOW_STATEMENT);
+        EXPECT_EQ(sentence, L"Your monthly mortgage payment for the coming year will be $1,432.10, "
+                            L"of which $1,182.10 will be for principal and interest and $250.00 "
+                            L"will go into your escrow account.");
+        EXPECT_NE(named.find(L"Zo\u00eb \u00c6r\u00f8"), std::wstring::npos);
+        EXPECT_NE(named.find(L"2026-0142"), std::wstring::npos);
+        form.EndDialog(IDOK);
+    });
+}
+
 } // namespace
