@@ -14,6 +14,20 @@ RemoteDialog ProgramTest::Start()
     return form;
 }
 
+RemoteDialog ProgramTest::StartWith(const FilePath& closingFile)
+{
+    m_program.reset();
+    m_program =
+        std::make_unique<RemoteProgram>((m_place / "Tallyvane.exe").wstring(), m_place.wstring(),
+                                        L"\"" + closingFile.wstring() + L"\"");
+    EXPECT_TRUE(m_program->Started());
+    RemoteDialog form = RemoteDialog::WaitFor(
+        closingFile.filename().u8string() + " - " + kFormCaption, m_program->ProcessId(), kWait);
+    EXPECT_TRUE(form) << "the form did not appear with the closing file's name";
+    form.Sync();
+    return form;
+}
+
 DWORD ProgramTest::WaitForExit() const
 {
     return m_program->WaitForExit(kWait);

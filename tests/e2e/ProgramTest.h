@@ -18,6 +18,9 @@ protected:
 
     // Starts the program from the place and waits for its form.
     RemoteDialog Start();
+    // Starts the program with a closing file on its command line and waits for its form, whose
+    // caption then names the file.
+    RemoteDialog StartWith(const FilePath& closingFile);
     // Waits for the program to end by itself; its exit code, or STILL_ACTIVE.
     DWORD WaitForExit() const;
     // Waits for a message of the program: the save-failure question or a message box.

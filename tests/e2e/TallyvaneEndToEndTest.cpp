@@ -8,6 +8,7 @@
 #include "SaveMessage.h"
 #include "TempFolder.h"
 
+#include "core/closing/ClosingFile.h"
 #include "core/files/WorkingFolder.h"
 #include "res/resource.h"
 
@@ -145,6 +146,36 @@ TEST_F(TallyvaneEndToEnd, CloseAndRestartShowsTheSameFigures)
     EXPECT_EQ(form.Text(IDC_CUSHION), "50.00");
     EXPECT_EQ(form.Text(IDC_ITEM3), "$300.00");
     EXPECT_EQ(form.Text(IDC_MONTHLY_PAYMENT), "25.00");
+}
+
+// "Tallyvane.exe PATH", as a double-click on a closing file starts it: the form opens on that
+// closing, names its file in the caption, and the next start without a path shows it again.
+TEST_F(TallyvaneEndToEnd, AClosingFileOnTheCommandLineOpensAtStart)
+{
+    const FilePath closing = m_place / "Loan 2026-0142.tallyvane";
+    ClosingContents contents;
+    contents.details.loanNumber = "2026-0142";
+    contents.formFile = FormFile("4\r\n$50.00\r\n", "0", "100.00");
+    contents.scheduleFiles[0] = "\r\n\r\n600.00\r\n";
+    ASSERT_EQ(SaveClosingFile(closing, contents), SaveFailure::None);
+
+    RemoteDialog form = StartWith(closing);
+    EXPECT_EQ(form.Text(IDC_MONTHS1), "4");
+    EXPECT_EQ(form.Text(IDC_ITEM1), "$600.00");
+    EXPECT_EQ(form.Text(IDC_CUSHION), "100.00");
+    EXPECT_EQ(ReadBytes(File("part1.txt")), "\r\n\r\n600.00\r\n");
+    form.PostClose();
+    ExpectEnded();
+
+    m_program =
+        std::make_unique<RemoteProgram>((m_place / "Tallyvane.exe").wstring(), m_place.wstring());
+    form = RemoteDialog::WaitFor(std::string("Loan 2026-0142.tallyvane - ") + kFormCaption,
+                                 m_program->ProcessId(), kWait);
+    ASSERT_TRUE(form) << "the next start names the same closing";
+    form.Sync();
+    EXPECT_EQ(form.Text(IDC_MONTHS1), "4");
+    form.PostClose();
+    ExpectEnded();
 }
 
 // Escape and Enter end the form too, and keep what was typed.

@@ -150,11 +150,14 @@ bool RemoteDialog::WaitUntilGone(DWORD milliseconds) const
     return true;
 }
 
-RemoteProgram::RemoteProgram(const std::wstring& executable, const std::wstring& folder)
+RemoteProgram::RemoteProgram(const std::wstring& executable, const std::wstring& folder,
+                             const std::wstring& arguments)
 {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     std::wstring commandLine = L"\"" + executable + L"\"";
+    if (!arguments.empty())
+        commandLine += L" " + arguments;
     if (!CreateProcessW(executable.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                         folder.c_str(), &startup, &m_process))
         m_process = PROCESS_INFORMATION{};

@@ -55,7 +55,9 @@ private:
 class RemoteProgram
 {
 public:
-    RemoteProgram(const std::wstring& executable, const std::wstring& folder);
+    // `arguments` follow the quoted program name on its command line.
+    RemoteProgram(const std::wstring& executable, const std::wstring& folder,
+                  const std::wstring& arguments = L"");
     ~RemoteProgram();
     RemoteProgram(const RemoteProgram&) = delete;
     RemoteProgram& operator=(const RemoteProgram&) = delete;
