@@ -24,7 +24,7 @@ constexpr int kGap = 4;
 constexpr int kButtonWidth = 50;
 constexpr int kButtonHeight = 14;
 constexpr int kSuggestedButtonWidth = 90;
-constexpr int kWholeCentWidth = 76;
+constexpr int kWholeCentWidth = 84;
 constexpr int kTitleHeight = 8;
 // The room around a column heading's text.
 constexpr int kHeadingPadding = 12;
