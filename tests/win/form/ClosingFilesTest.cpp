@@ -359,4 +359,34 @@ TEST_F(ClosingFilesTest, TheStatementNamesTheLoanAndThePayment)
     });
 }
 
+// Closing > Whole-cent payment is the statement window's choice as a checked command: it runs the
+// form's analysis at the payment as collected, is kept in the working folder, and goes with the
+// closing into its file.
+TEST_F(ClosingFilesTest, WholeCentPaymentIsACheckedCommandKeptWithTheClosing)
+{
+    WriteBytes(File("part1.txt"), "\r\n\r\n\r\n\r\n710\r\n");
+    WriteBytes(File("part4.txt"), "\r\n\r\n\r\n540\r\n");
+    WriteBytes(File("part6.txt"), "\r\n\r\n\r\n\r\n\r\n\r\n\r\n2000\r\n");
+    const FilePath file = m_elsewhere.Path() / "cents.tallyvane";
+    CTallyvaneDlg form;
+    RunModal(form, [&] {
+        const HWND window = form.m_hWnd;
+        const HMENU menu = ::GetMenu(window);
+        SetText(window, IDC_FIRST_PAYMENT_MONTH, "06");
+        Command(window, ID_WHOLE_CENT);
+        EXPECT_TRUE(::GetMenuState(menu, ID_WHOLE_CENT, MF_BYCOMMAND) & MF_CHECKED);
+        EXPECT_EQ(Text(window, IDC_ADJUSTMENT), "1187.51 = $1187.51 - $0.00");
+        EXPECT_EQ(ReadBytes(File("wholecent.txt")), "1\r\n");
+        AnswerFileDialog("Save As", file);
+        Command(window, ID_FILE_SAVE_AS);
+        EXPECT_TRUE(ReadClosingFile(file).contents.wholeCentPayment);
+
+        Command(window, ID_WHOLE_CENT);
+        EXPECT_FALSE(::GetMenuState(menu, ID_WHOLE_CENT, MF_BYCOMMAND) & MF_CHECKED);
+        EXPECT_EQ(Text(window, IDC_ADJUSTMENT), "1187.50 = $1187.50 - $0.00");
+        EXPECT_EQ(WindowCaption(window), std::wstring(L"*cents.tallyvane - ") + kTitle);
+        form.EndDialog(IDOK);
+    });
+}
+
 } // namespace
