@@ -49,6 +49,8 @@ ON_WM_QUERYDRAGICON()
 ON_CONTROL_RANGE(BN_CLICKED, IDC_ITEM1, IDC_ITEM8, OnItemButton)
 ON_BN_CLICKED(IDC_TWO_MONTHS, OnTwoMonths)
 ON_CONTROL_RANGE(EN_KILLFOCUS, kFirstAnalysisInput, kLastAnalysisInput, OnKillFocusInput)
+ON_EN_KILLFOCUS(IDC_FIRST_PAYMENT_YEAR, OnKillFocusYear)
+ON_MESSAGE(kClosingSavedMessage, OnClosingSaved)
 ON_WM_CLOSE()
 ON_BN_CLICKED(IDC_RESET, OnReset)
 ON_BN_CLICKED(IDC_SHOW_STATEMENT, OnShowStatement)
@@ -162,6 +164,8 @@ void CTallyvaneDlg::OnCancel()
 
 bool CTallyvaneDlg::SaveBeforeClosing()
 {
+    // The saves as typed end first, so the last word on disk is this one.
+    m_saves.Flush();
     for (;;)
     {
         const SaveFailure failure = SaveForm();
@@ -241,6 +245,8 @@ void CTallyvaneDlg::LoadForm()
         ReadEditBoxText(m_editCushion, in);
     }
     UpdateData(FALSE);
+    // What the form file holds needs no save until a box changes.
+    m_savedFormFile = FormFileBytes();
     ShowCushionEditable();
     const ItemSchedules schedules = ReadItemSchedules(WorkingFolder());
     for (int item = 1; item <= kEscrowItems; ++item)
@@ -277,6 +283,7 @@ void CTallyvaneDlg::ShowFigures(const MonthAmounts& combined)
     const EscrowFigures figures = AnalyzeEscrow(combined, inputs);
     m_editMonthlyPayment.SetWindowTextIfChanged(TwoDecimalText(figures.monthlyPayment).c_str());
     m_editAdjustment.SetWindowTextIfChanged(ResultText(figures).c_str());
+    SaveAsTyped();
     ShowCaption();
 }
 
@@ -313,9 +320,12 @@ void CTallyvaneDlg::OnTwoMonths()
     UpdateData(FALSE);
     ShowCushionEditable();
     if (TwoMonthsOn())
+    {
         Recalculate();
-    else
-        ShowCaption();
+        return;
+    }
+    SaveAsTyped();
+    ShowCaption();
 }
 
 void CTallyvaneDlg::OnKillFocusInput(UINT id)
@@ -324,17 +334,25 @@ void CTallyvaneDlg::OnKillFocusInput(UINT id)
         Recalculate();
 }
 
+void CTallyvaneDlg::OnKillFocusYear()
+{
+    SaveAsTyped();
+    ShowCaption();
+}
+
 void CTallyvaneDlg::OnReset()
 {
     // One click would otherwise lose every schedule typed: No, the default, changes nothing.
     if (::MessageBoxW(m_hWnd, kResetQuestion, kMessageCaption,
                       MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
         return;
+    m_saves.Flush();
     RemoveWorkingTextFiles(WorkingFolder());
     m_bWholeCent = false;
     m_details = ClosingDetails{};
     ShowWholeCentChoice();
     ClearForm();
+    SaveAsTyped();
     ShowCaption();
 }
 
@@ -400,8 +418,10 @@ BOOL CTallyvaneDlg::OnQueryEndSession()
 
 void CTallyvaneDlg::OnEndSession(BOOL ending)
 {
-    if (ending)
-        SaveForm();
+    if (!ending)
+        return;
+    m_saves.Flush();
+    SaveForm();
 }
 
 void CTallyvaneDlg::OnSysCommand(UINT id, LPARAM lParam)

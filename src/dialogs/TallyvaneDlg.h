@@ -15,14 +15,19 @@
 #include "core/closing/ClosingFile.h"
 #include "core/escrow/EscrowAnalysis.h"
 #include "core/files/SafeSave.h"
+#include "core/files/SaveQueue.h"
 #include "core/statement/EscrowStatement.h"
 #include "dialogs/StatementDlg.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 
 #include <array>
+#include <atomic>
 #include <optional>
 #include <vector>
+
+// Posted to the form when a save of its closing file ended.
+constexpr UINT kClosingSavedMessage = WM_APP + 1;
 
 class CTallyvaneDlg : public CDialog
 {
@@ -71,6 +76,8 @@ protected:
     void OnTwoMonths();
     // A box lost the focus; leaving one the analysis reads runs it.
     void OnKillFocusInput(UINT id);
+    // The year box lost the focus: the analysis does not read it, but it is saved as typed.
+    void OnKillFocusYear();
     void OnClose();
     // Asks first; on Yes deletes the working folder's text files (the form file and every
     // schedule), then clears the form.
@@ -91,6 +98,9 @@ protected:
     // Closing > Whole-cent payment: the same choice as the statement window's box.
     void OnWholeCentCommand();
     void OnHelpAbout();
+    // A save of the closing file ended: a failure is told once, and the caption says whether the
+    // file is behind the form.
+    LRESULT OnClosingSaved(WPARAM failure, LPARAM);
     // Windows is logging off or shutting down: the program never holds that up.
     BOOL OnQueryEndSession();
     // The session ends: the form is saved as at closing, without a question, since nobody is
@@ -150,6 +160,9 @@ private:
     void ShowRecentClosings();
     // The caption for the closing file and whether the form holds figures the file does not have.
     void ShowCaption();
+    // Saves what changed as the user typed it, off the window's thread: the form file when its
+    // bytes changed, and the closing file when the closing has one and it is behind.
+    void SaveAsTyped();
     // The whole-cent choice's check mark in the menu.
     void ShowWholeCentChoice();
 
@@ -178,5 +191,14 @@ private:
     std::vector<FilePath> m_recentClosings;
     // How many items of the File menu the recent closings take now, their separator with them.
     int m_recentMenuItems = 0;
+    // The form file's bytes as last saved or asked to be saved, and whether the last save of the
+    // closing file failed (told once until a save works again).
+    std::string m_savedFormFile;
+    bool m_closingFileBehind = false;
+    bool m_closingFailureTold = false;
+    // How the last save of the closing file went, as the saving thread tells it.
+    std::atomic<SaveFailure> m_lastClosingSave{SaveFailure::None};
+    // The saves as typed, in order; the last one is waited for before the form closes.
+    SaveQueue m_saves;
     HICON m_hIcon;
 };

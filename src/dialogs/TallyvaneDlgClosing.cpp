@@ -69,9 +69,15 @@ ClosingContents CTallyvaneDlg::CurrentClosing()
 
 bool CTallyvaneDlg::HoldsUnsavedFigures()
 {
-    const ClosingContents current = CurrentClosing();
     if (m_closingFile)
-        return !m_savedClosing || !SameFigures(current, *m_savedClosing);
+    {
+        // A closing with a file saves itself as typed: it holds unsaved figures only when its
+        // last save failed.
+        SaveAsTyped();
+        m_saves.Flush();
+        return m_lastClosingSave != SaveFailure::None;
+    }
+    const ClosingContents current = CurrentClosing();
     // An untitled closing holds figures once anything differs from a new closing's.
     return !current.details.IsEmpty() || current.wholeCentPayment ||
            std::any_of(current.scheduleFiles.begin(), current.scheduleFiles.end(), HoldsAmounts) ||
@@ -96,6 +102,7 @@ bool CTallyvaneDlg::SaveOrDiscardBeforeLeaving()
 
 bool CTallyvaneDlg::SaveClosingAs(const FilePath& file)
 {
+    m_saves.Flush();
     const ClosingContents closing = CurrentClosing();
     const SaveFailure failure = SaveClosingFile(file, closing);
     if (failure != SaveFailure::None)
@@ -105,6 +112,9 @@ bool CTallyvaneDlg::SaveClosingAs(const FilePath& file)
     }
     m_closingFile = file;
     m_savedClosing = closing;
+    m_lastClosingSave = SaveFailure::None;
+    m_closingFileBehind = false;
+    m_closingFailureTold = false;
     WriteOpenClosingPath(WorkingFolder(), m_closingFile);
     RememberRecent(file);
     ShowCaption();
@@ -127,6 +137,8 @@ bool CTallyvaneDlg::OpenClosing(const FilePath& file)
                       MB_OK | MB_ICONWARNING);
         return false;
     }
+    // Saves still waiting belong to the closing being left; they end before its files go.
+    m_saves.Flush();
     const std::optional<FilePath> folder = WorkingFolder();
     const WorkingFileFailure failure = WriteWorkingClosing(folder, read.contents);
     if (failure.failure != SaveFailure::None)
@@ -139,6 +151,10 @@ bool CTallyvaneDlg::OpenClosing(const FilePath& file)
     m_bWholeCent = read.contents.wholeCentPayment;
     ShowWholeCentChoice();
     m_closingFile = file;
+    m_savedClosing = read.contents;
+    m_lastClosingSave = SaveFailure::None;
+    m_closingFileBehind = false;
+    m_closingFailureTold = false;
     WriteOpenClosingPath(folder, m_closingFile);
     if (read.contents.formFile)
     {
@@ -150,6 +166,7 @@ bool CTallyvaneDlg::OpenClosing(const FilePath& file)
         UpdateData(FALSE);
         ShowCushionEditable();
         ClearForm();
+        m_savedFormFile.clear();
     }
     // The closing as opened is what its file holds, as the form holds it.
     m_savedClosing = CurrentClosing();
@@ -207,8 +224,8 @@ void CTallyvaneDlg::ShowCaption()
 {
     std::wstring caption = kFormTitle;
     if (m_closingFile)
-        caption = (HoldsUnsavedFigures() ? L"*" : L"") + m_closingFile->filename().wstring() +
-                  L" - " + caption;
+        caption = m_closingFile->filename().wstring() +
+                  (m_closingFileBehind ? L" (not saved)" : L"") + L" - " + caption;
     if (WindowTextOf(m_hWnd) != caption)
         ::SetWindowTextW(m_hWnd, caption.c_str());
 }
@@ -245,10 +262,13 @@ void CTallyvaneDlg::OnFileNew()
 {
     if (!SaveOrDiscardBeforeLeaving())
         return;
+    m_saves.Flush();
     const std::optional<FilePath> folder = WorkingFolder();
     RemoveWorkingTextFiles(folder);
     m_closingFile.reset();
     m_savedClosing.reset();
+    m_closingFileBehind = false;
+    m_savedFormFile.clear();
     WriteOpenClosingPath(folder, std::nullopt);
     m_details = ClosingDetails{};
     m_bWholeCent = false;
@@ -316,4 +336,52 @@ void CTallyvaneDlg::OnHelpAbout()
 {
     CAboutDlg about;
     about.DoModal();
+}
+
+void CTallyvaneDlg::SaveAsTyped()
+{
+    std::string formFile = FormFileBytes();
+    if (formFile != m_savedFormFile)
+    {
+        m_savedFormFile = formFile;
+        m_saves.Save(WorkingFilePath(kFormFileName), std::move(formFile));
+    }
+    if (!m_closingFile)
+        return;
+    const ClosingContents closing = CurrentClosing();
+    if (!m_closingFileBehind && m_savedClosing && SameFigures(closing, *m_savedClosing))
+        return;
+    m_savedClosing = closing;
+    std::string bytes = ClosingFileBytes(closing);
+    const HWND window = m_hWnd;
+    const auto told = [this, window](SaveFailure failure) {
+        m_lastClosingSave = failure;
+        ::PostMessageW(window, kClosingSavedMessage, static_cast<WPARAM>(failure), 0);
+    };
+    // A closing too large to open again is not saved, as Save does not save it.
+    if (bytes.size() > kClosingFileSizeLimit)
+        told(SaveFailure::TooLarge);
+    else
+        m_saves.Save(*m_closingFile, std::move(bytes), told);
+}
+
+LRESULT CTallyvaneDlg::OnClosingSaved(WPARAM, LPARAM)
+{
+    // The latest save's outcome, whichever save this message was posted for.
+    const SaveFailure result = m_lastClosingSave;
+    m_closingFileBehind = result != SaveFailure::None;
+    if (!m_closingFileBehind)
+    {
+        m_closingFailureTold = false;
+    }
+    else if (!m_closingFailureTold && m_closingFile)
+    {
+        // Told once, not at every change: the next change tries again, and the caption says
+        // the file is behind until a save works.
+        m_closingFailureTold = true;
+        ShowSaveFailure(m_hWnd, SaveFailureMessage(*m_closingFile,
+                                                   m_closingFile->filename().u8string(), result));
+    }
+    ShowCaption();
+    return 0;
 }

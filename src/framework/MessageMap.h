@@ -72,6 +72,11 @@ template <class T> struct MessageDecoders
         (static_cast<T&>(wnd).*F)(static_cast<BOOL>(wParam));
         return 0;
     }
+    // A message of the program's own: both parameters, and the answer.
+    template <auto F> static LRESULT Parameters(CWnd& wnd, WPARAM wParam, LPARAM lParam)
+    {
+        return (static_cast<T&>(wnd).*F)(wParam, lParam);
+    }
     template <auto F> static LRESULT QueryDragIcon(CWnd& wnd, WPARAM, LPARAM)
     {
         return reinterpret_cast<LRESULT>((static_cast<T&>(wnd).*F)());
@@ -174,6 +179,9 @@ constexpr UINT kSysCommandMask = 0xFFF0;
 // The parent's WM_CTLCOLOR* for this control, handed back to it; a null brush lets the parent
 // answer as usual.
 #define ON_WM_CTLCOLOR_REFLECT() MESSAGE_MAP_ROW(WM_CTLCOLOR_REFLECT, 0, 0, CtlColor, CtlColor)
+
+// A message of the program's own (WM_APP and up): LRESULT member(WPARAM, LPARAM).
+#define ON_MESSAGE(message, member) MESSAGE_MAP_ROW(message, 0, 0, Parameters, member)
 
 // Commands and control notifications.
 #define ON_COMMAND(id, member) MESSAGE_MAP_ROW(WM_COMMAND, 0, id, NoArguments, member)
