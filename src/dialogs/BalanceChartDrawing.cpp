@@ -147,14 +147,15 @@ void DrawBalanceChart(HDC dc, const BalanceChart& chart, const CRect& box, int d
             Text(dc, point.shortLabel, TA_CENTER, ChartPosition(plot, point.x, 1).x,
                  plot.bottom + gap);
 
-        // The cushion, dashed, its words under its right end.
+        // The cushion, dashed, its words under its right end or over it.
         const int cushion = ChartPosition(plot, 0, chart.cushionY).y;
         {
             const Selected pen(dc, MakePen(kCushionColour, thin, true), true);
             Across(dc, plot, cushion);
         }
         ::SetTextColor(dc, kCushionColour);
-        Text(dc, chart.cushionText, TA_RIGHT, plot.right, cushion + thin);
+        Text(dc, chart.cushionText, TA_RIGHT, plot.right,
+             chart.cushionTextAbove ? cushion - thin - 2 * halfLine : cushion + thin);
     }
 
     // The balances, then the low point's dot over them and its words beside it.

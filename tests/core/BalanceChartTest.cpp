@@ -136,27 +136,42 @@ TEST(BalanceChart, NamesThePointsAsTheStatementDoes)
     EXPECT_DOUBLE_EQ(low.y, chart->cushionY);
 }
 
-// Where the low point's words stand: above the point, below it near the top; beginning at the
-// point, or ending at it in the right half.
-TEST(BalanceChart, PlacesTheLowPointsWords)
+// Where the words stand: the low point's above the point, below it near the top, beginning at the
+// point or ending at it in the right half; the cushion's under its line, over it near the bottom
+// where the months are named.
+TEST(BalanceChart, PlacesTheWords)
 {
     const struct
     {
         int lowMonth;
         std::vector<long long> balances;
+        long long cushion;
         bool below;
         bool endsAtPoint;
+        bool cushionAbove;
     } cases[] = {
-        {2, {900, 800, 100, 900, 900, 900, 900, 900, 900, 900, 900, 900, 900}, false, false},
-        {10, {900, 800, 900, 900, 900, 900, 900, 900, 900, 900, 100, 900, 900}, false, true},
-        {1, std::vector<long long>(13, 900), true, false},
+        {2,
+         {900, 800, 100, 900, 900, 900, 900, 900, 900, 900, 900, 900, 900},
+         500,
+         false,
+         false,
+         false},
+        {10,
+         {900, 800, 900, 900, 900, 900, 900, 900, 900, 900, 100, 900, 900},
+         0,
+         false,
+         true,
+         true},
+        {1, std::vector<long long>(13, 900), 900, true, false, false},
     };
     for (const auto& c : cases)
     {
-        const std::optional<BalanceChart> chart = BalanceChartOf(YearOf(0, c.balances, c.lowMonth));
+        const std::optional<BalanceChart> chart =
+            BalanceChartOf(YearOf(c.cushion, c.balances, c.lowMonth));
         ASSERT_TRUE(chart);
         EXPECT_EQ(chart->lowPointTextBelow, c.below) << c.lowMonth;
         EXPECT_EQ(chart->lowPointTextEndsAtPoint, c.endsAtPoint) << c.lowMonth;
+        EXPECT_EQ(chart->cushionTextAbove, c.cushionAbove) << c.lowMonth;
     }
 }
 

@@ -7,8 +7,10 @@ namespace
 
 // A scale never has more than this many steps between its ends.
 constexpr long long kMostSteps = 6;
-// A low point this near the top has its words below it, where the picture has room for them.
+// A low point this near the top has its words below it, and a cushion this near the bottom has
+// its words above it, where the picture has room for them.
 constexpr double kTopForBelow = 0.2;
+constexpr double kBottomForAbove = 0.8;
 
 // The first step of 1, 2 or 5 times a power of ten (in cents) that spans low to high in at most
 // kMostSteps steps.
@@ -91,6 +93,7 @@ std::optional<BalanceChart> BalanceChartOf(const EscrowStatement& statement)
         chart.gridlines.push_back({level, LevelText(level, step % 100 == 0), down(level)});
     chart.cushionY = down(cushion);
     chart.cushionText = "Cushion $" + MoneyText(statement.cushion);
+    chart.cushionTextAbove = chart.cushionY > kBottomForAbove;
     chart.lowPointText =
         "Low point $" + MoneyText(statement.lowPoint) + ", " + statement.lowPointMonth;
     const ChartPoint& lowest = chart.points[chart.lowPoint];

@@ -39,9 +39,11 @@ struct BalanceChart
     std::vector<ChartPoint> points;
     // From the scale's bottom to its top, a round step apart; the first and last are its ends.
     std::vector<ChartGridline> gridlines;
-    // The cushion's level and its words ("Cushion $260.00").
+    // The cushion's level and its words ("Cushion $260.00"), which stand under the line's right
+    // end, or over it when the line is near the bottom, where the points' labels are.
     double cushionY = 0;
     std::string cushionText;
+    bool cushionTextAbove = false;
     // The point of the low point and its words ("Low point $260.00, December 2026"), which stand
     // above the point, or below it when the point is near the top; they begin at the point, or
     // end at it when the point is in the right half.

@@ -65,7 +65,8 @@ std::string BalanceChartSvg(const BalanceChart& chart)
                     Number(kPlotTop + level.y * (kPlotBottom - kPlotTop) + 4), "end", level.text);
     }
     svg += Line(Y(chart.cushionY), "stroke=\"#c05000\" stroke-dasharray=\"6 4\"");
-    svg += Text(X(1), Number(kPlotTop + chart.cushionY * (kPlotBottom - kPlotTop) + 13), "end",
+    const double cushionY = kPlotTop + chart.cushionY * (kPlotBottom - kPlotTop);
+    svg += Text(X(1), Number(chart.cushionTextAbove ? cushionY - 4 : cushionY + 13), "end",
                 chart.cushionText, " fill=\"#c05000\"");
 
     std::string points;
