@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace
 {
@@ -21,6 +22,7 @@ constexpr int kBalanceWidth = 2;
 constexpr int kDotRadius = 4;
 constexpr int kGap = 4;
 
+// A length at 96 DPI at the resolution, never less than a pixel.
 int Scaled(int length, int dpi)
 {
     return std::max(1, ::MulDiv(length, dpi, 96));
@@ -70,6 +72,7 @@ HPEN MakePen(COLORREF colour, int width, bool dashed)
                           &brush, 0, nullptr);
 }
 
+// The size of a line of the text in the selected font.
 SIZE TextExtent(HDC dc, const std::wstring& text)
 {
     SIZE size{};
@@ -87,6 +90,7 @@ void Text(HDC dc, const std::string& text, UINT align, int x, int y)
     ::SetTextAlign(dc, previous);
 }
 
+// A line across the plot at y, in the selected pen.
 void Across(HDC dc, const CRect& plot, int y)
 {
     ::MoveToEx(dc, plot.left, y, nullptr);

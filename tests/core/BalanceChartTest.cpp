@@ -42,6 +42,7 @@ EscrowStatement YearOf(long long cushion, const std::vector<long long>& balances
     return statement;
 }
 
+// How many times the part stands in the text.
 std::size_t Count(const std::string& text, const std::string& part)
 {
     std::size_t count = 0;

@@ -12,18 +12,24 @@ constexpr long long kMostSteps = 6;
 constexpr double kTopForBelow = 0.2;
 constexpr double kBottomForAbove = 0.8;
 
+// The level of the scale at or below the amount, and the one at or above it, for the step.
+long long LevelBelow(long long cents, long long step)
+{
+    return (cents / step - (cents % step < 0 ? 1 : 0)) * step;
+}
+long long LevelAbove(long long cents, long long step)
+{
+    return (cents / step + (cents % step > 0 ? 1 : 0)) * step;
+}
+
 // The first step of 1, 2 or 5 times a power of ten (in cents) that spans low to high in at most
 // kMostSteps steps.
 long long RoundStep(long long low, long long high)
 {
     for (long long power = 1;; power *= 10)
         for (const long long step : {power, 2 * power, 5 * power})
-        {
-            const long long bottom = low / step - (low % step < 0 ? 1 : 0);
-            const long long top = high / step + (high % step > 0 ? 1 : 0);
-            if (top - bottom <= kMostSteps)
+            if (LevelAbove(high, step) - LevelBelow(low, step) <= kMostSteps * step)
                 return step;
-        }
 }
 
 // A level's figure: whole dollars when the step is, else dollars and cents ("-$500", "$2.50").
@@ -77,8 +83,8 @@ std::optional<BalanceChart> BalanceChartOf(const EscrowStatement& statement)
     if (low == high)
         high = low + 100;
     const long long step = RoundStep(low, high);
-    const long long bottom = (low / step - (low % step < 0 ? 1 : 0)) * step;
-    const long long top = (high / step + (high % step > 0 ? 1 : 0)) * step;
+    const long long bottom = LevelBelow(low, step);
+    const long long top = LevelAbove(high, step);
     const auto down = [&](long long cents) {
         return static_cast<double>(top - cents) / static_cast<double>(top - bottom);
     };

@@ -26,16 +26,19 @@ std::string Number(double value)
     return std::to_string(whole) + (tenth ? "." + std::to_string(tenth) : "");
 }
 
+// A position across the chart in the SVG's units.
 std::string X(double x)
 {
     return Number(kPlotLeft + x * (kPlotRight - kPlotLeft));
 }
 
+// A position down the chart in the SVG's units.
 std::string Y(double y)
 {
     return Number(kPlotTop + y * (kPlotBottom - kPlotTop));
 }
 
+// A line of text, its anchor "start", "middle" or "end" at x, with further attributes.
 std::string Text(const std::string& x, const std::string& y, const char* anchor,
                  const std::string& text, const char* extra = "")
 {
@@ -43,6 +46,7 @@ std::string Text(const std::string& x, const std::string& y, const char* anchor,
            HtmlEscaped(text) + "</text>\r\n";
 }
 
+// A line across the plot at y, in the style given.
 std::string Line(const std::string& y, const char* style)
 {
     return "<line x1=\"" + X(0) + "\" y1=\"" + y + "\" x2=\"" + X(1) + "\" y2=\"" + y + "\" " +
