@@ -1,6 +1,7 @@
 #include "dialogs/StatementDlg.h"
 
 #include "core/escrow/ItemHeadings.h"
+#include "core/statement/BalanceChart.h"
 #include "core/statement/StatementCells.h"
 #include "dialogs/SaveFailedDlg.h"
 #include "dialogs/StatementClipboard.h"
@@ -28,6 +29,11 @@ constexpr int kWholeCentWidth = 84;
 constexpr int kTitleHeight = 8;
 // The room around a column heading's text.
 constexpr int kHeadingPadding = 12;
+// The picture of the balance: as tall as this at most, and shown only where it can be as tall as
+// the least here while leaving the running balance room for a few rows.
+constexpr int kChartHeight = 90;
+constexpr int kLeastChartHeight = 40;
+constexpr int kLeastBalanceHeight = 50;
 constexpr int kMinimumWidth = 320;
 constexpr int kMinimumHeight = 200;
 
@@ -131,6 +137,7 @@ void CStatementDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_STATEMENT_LABELS, m_staticLabels);
     DDX_Control(pDX, IDC_STATEMENT_FIGURES, m_staticFigures);
     DDX_Control(pDX, IDC_STATEMENT_WARNINGS, m_labelWarnings);
+    DDX_Control(pDX, IDC_STATEMENT_CHART, m_chart);
     DDX_Control(pDX, IDC_STATEMENT_BALANCE, m_listBalance);
     DDX_Control(pDX, IDC_STATEMENT_PAYMENT_TITLE, m_staticPaymentTitle);
     DDX_Control(pDX, IDC_STATEMENT_PAYMENT, m_listPayment);
@@ -170,6 +177,7 @@ void CStatementDlg::ShowStatement()
     ShowDetails();
     ShowHeading();
     ShowWarnings();
+    ShowChart();
     ShowRunningBalance();
     ShowInitialPayment();
     CRect client;
@@ -213,6 +221,11 @@ void CStatementDlg::ShowWarnings()
     m_labelWarnings.SetBold(TRUE).SetForeColor(kWarningColour);
     ::SetWindowTextW(m_labelWarnings, Lines(m_statement.warnings).c_str());
     ::ShowWindow(m_labelWarnings, m_statement.warnings.empty() ? SW_HIDE : SW_SHOWNA);
+}
+
+void CStatementDlg::ShowChart()
+{
+    m_chart.SetChart(BalanceChartOf(m_statement));
 }
 
 void CStatementDlg::ShowRunningBalance()
@@ -372,7 +385,21 @@ void CStatementDlg::Layout(int width, int height)
     const int titleTop = paymentTop - gapDown / 2 - titleHeight;
     Place(m_listPayment, left, paymentTop, right, paymentBottom);
     Place(m_staticPaymentTitle, left, titleTop, right, titleTop + titleHeight);
-    Place(m_listBalance, left, top, right, std::max(top, titleTop - gapDown));
+    // The picture above the running balance, while both have their least room.
+    const int balanceBottom = titleTop - gapDown;
+    const int chart =
+        std::min(DialogRect(0, 0, 0, kChartHeight).Height(),
+                 balanceBottom - top - gapDown - DialogRect(0, 0, 0, kLeastBalanceHeight).Height());
+    const bool chartShown =
+        m_chart.HasChart() && chart >= DialogRect(0, 0, 0, kLeastChartHeight).Height();
+    ::ShowWindow(m_chart, chartShown ? SW_SHOWNA : SW_HIDE);
+    if (chartShown)
+    {
+        Place(m_chart, left, top, right, top + chart);
+        ::InvalidateRect(m_chart, nullptr, FALSE);
+        top += chart + gapDown;
+    }
+    Place(m_listBalance, left, top, right, std::max(top, balanceBottom));
 }
 
 void CStatementDlg::OnSize(UINT type, int cx, int cy)

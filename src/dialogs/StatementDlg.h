@@ -1,13 +1,15 @@
 // CStatementDlg: the initial escrow account statement in a modal, resizable window of its own. It
 // shows the statement it is given (the details that name the loan and the sentence of the monthly
-// mortgage payment when it has them, the heading figures, the warnings, the running balance with
-// its low point marked, and the initial escrow payment) and copies it to the clipboard or saves
-// it as an HTML file. It knows nothing of the form: whoever opens it builds the statement.
+// mortgage payment when it has them, the heading figures, the warnings, the picture of the year's
+// balance, the running balance with its low point marked, and the initial escrow payment) and
+// copies it to the clipboard or saves it as an HTML file. It knows nothing of the form: whoever
+// opens it builds the statement.
 #pragma once
 
 #include "controls/Label.h"
 #include "core/escrow/ReserveMonths.h"
 #include "core/statement/EscrowStatement.h"
+#include "dialogs/BalanceChartView.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "framework/ListCtrl.h"
@@ -43,7 +45,8 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
 
-    // The controls follow the window's size: the running balance takes what the others leave.
+    // The controls follow the window's size: the picture and the running balance share what the
+    // others leave.
     void OnSize(UINT type, int cx, int cy);
     // The window keeps room for the buttons and a few rows of each table.
     void OnGetMinMaxInfo(MINMAXINFO* info);
@@ -69,6 +72,7 @@ private:
     void ShowDetails();
     void ShowHeading();
     void ShowWarnings();
+    void ShowChart();
     void ShowRunningBalance();
     void ShowInitialPayment();
     // Places every control for the client area's size.
@@ -90,6 +94,7 @@ private:
     CStatic m_staticLabels;
     CStatic m_staticFigures;
     CLabel m_labelWarnings;
+    CBalanceChartView m_chart;
     CListCtrl m_listBalance;
     CStatic m_staticPaymentTitle;
     CListCtrl m_listPayment;

@@ -1,6 +1,7 @@
 #include "dialogs/StatementPages.h"
 
 #include "core/statement/ColumnWidths.h"
+#include "dialogs/BalanceChartDrawing.h"
 #include "framework/TextEncoding.h"
 
 #include <algorithm>
@@ -15,6 +16,8 @@ using Kind = PrintedLine::Kind;
 // text of a cell.
 constexpr int kMargin = 75;
 constexpr int kCellGap = 12;
+// The height of the picture of the balance.
+constexpr int kChartHeight = 240;
 
 constexpr int kTitlePoints = 14;
 constexpr int kBodyPoints = 10;
@@ -83,7 +86,8 @@ private:
 StatementPages::StatementPages(HDC printer, const EscrowStatement& statement,
                                std::wstring datePrinted)
     : m_hDC(printer), m_strDatePrinted(std::move(datePrinted)), m_area(MarginArea(printer)),
-      m_cellGap(::MulDiv(kCellGap, Caps(printer, LOGPIXELSX), 100))
+      m_cellGap(::MulDiv(kCellGap, Caps(printer, LOGPIXELSX), 100)),
+      m_chart(BalanceChartOf(statement))
 {
     MakeFont(m_titleFont, printer, kTitlePoints, FW_BOLD);
     MakeFont(m_bodyFont, printer, kBodyPoints, FW_NORMAL);
@@ -116,6 +120,12 @@ StatementPages::StatementPages(HDC printer, const EscrowStatement& statement,
                 {{left, figures, DT_LEFT, WideFromUtf8(cells[0])},
                  {figures, right, DT_LEFT, WideFromUtf8(cells[1])}});
     AddLine(Kind::Space, m_bodyFont, {});
+    if (m_chart)
+    {
+        const int height = ::MulDiv(kChartHeight, Caps(printer, LOGPIXELSY), 100);
+        m_lines.push_back({Kind::Text, &m_bodyFont, false, {}, height, true});
+        AddLine(Kind::Space, m_bodyFont, {});
+    }
 
     m_headings =
         MakeLine(Kind::KeptWithNext, m_boldFont, false, TableCells(RunningBalanceHeadings()));
@@ -236,6 +246,13 @@ void StatementPages::Draw(std::size_t index) const
 
 void StatementPages::DrawLine(const Line& line, int top) const
 {
+    if (line.chart)
+    {
+        DrawBalanceChart(m_hDC, *m_chart,
+                         CRect(m_columns.front(), top, m_columns.back(), top + line.height),
+                         Caps(m_hDC, LOGPIXELSY));
+        return;
+    }
     if (line.shaded)
     {
         CDC dc(m_hDC);

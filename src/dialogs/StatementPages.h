@@ -1,15 +1,19 @@
 // The statement laid out on a printer's pages: its lines measured in fonts made for the printer's
 // resolution, within margins on the printer's paper, and split into pages before the first is
-// printed; the details that name the loan and the payment's sentence come before the heading.
+// printed; the details that name the loan and the payment's sentence come before the heading, and
+// the picture of the year's balance between the heading and the running balance, on the first
+// page.
 // Every page carries the title and the date printed at its top and "Page N of M" at its
 // bottom; a page that continues the running balance repeats its column headings.
 #pragma once
 
+#include "core/statement/BalanceChart.h"
 #include "core/statement/EscrowStatement.h"
 #include "core/statement/PrintedPages.h"
 #include "core/statement/StatementCells.h"
 #include "framework/Gdi.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,7 +39,8 @@ private:
         std::wstring text;
     };
 
-    // A line of the statement: its cells side by side, in one font, shaded or not.
+    // A line of the statement: its cells side by side, in one font, shaded or not; or the
+    // picture of the balance, as high as the line.
     struct Line
     {
         PrintedLine::Kind kind;
@@ -43,6 +48,7 @@ private:
         bool shaded;
         std::vector<Cell> cells;
         int height;
+        bool chart = false;
     };
 
     // Places the running balance's columns side by side across the area, each as wide as its
@@ -80,6 +86,8 @@ private:
     int m_cellGap = 0;
     // Where the lines of every page begin, under the title.
     int m_bodyTop = 0;
+    // The picture of the balance, when the statement's figures are in cents.
+    std::optional<BalanceChart> m_chart;
     // The running balance's column headings, also among the lines, for the pages that repeat them.
     Line m_headings{};
     std::vector<Line> m_lines;

@@ -98,6 +98,7 @@
 #define IDC_STATEMENT_DETAIL_LABELS 1211
 #define IDC_STATEMENT_DETAILS 1212
 #define IDC_STATEMENT_SENTENCE 1213
+#define IDC_STATEMENT_CHART 1214
 
 // The disbursement schedule dialog: its Reset button and the twelve months.
 #define IDC_SCHEDULE_RESET 1000

@@ -10,13 +10,16 @@
 #include "TempFolder.h"
 #include "WorkingFolderTest.h"
 
+#include "core/statement/BalanceChart.h"
 #include "core/statement/NamedLoan.h"
 #include "core/statement/StatementHtml.h"
 #include "core/statement/StatementText.h"
+#include "dialogs/BalanceChartDrawing.h"
 #include "dialogs/StatementClipboard.h"
 #include "dialogs/StatementDlg.h"
 #include "dialogs/StatementFile.h"
 #include "dialogs/TallyvaneDlg.h"
+#include "framework/Dpi.h"
 #include "framework/TextEncoding.h"
 #include "res/resource.h"
 
@@ -360,6 +363,71 @@ TEST_F(StatementDlgTest, MarksTheLowPointRow)
     });
 }
 
+// Where the chart puts a point in the chart window, as it is now, at its DPI.
+POINT ChartPixel(HWND chartWindow, const BalanceChart& chart, const ChartPoint& point)
+{
+    RECT client;
+    ::GetClientRect(chartWindow, &client);
+    HDC dc = ::GetDC(chartWindow);
+    const CRect plot =
+        ChartPlotArea(dc, chart, CRect(client.left, client.top, client.right, client.bottom),
+                      static_cast<int>(WindowDpi(chartWindow)));
+    ::ReleaseDC(chartWindow, dc);
+    return ChartPosition(plot, point.x, point.y);
+}
+
+// The picture of the balance stands between the heading and the running balance, across the
+// window; the low point's dot is where the chart puts December for the picture's size, before and
+// after the window grows, and the closing's balance is not drawn in the dot's colour.
+TEST_F(StatementDlgTest, ShowsTheBalanceChartAboveTheRunningBalance)
+{
+    const BalanceChart chart = *BalanceChartOf(AppendixEStatement());
+    Run(AppendixEStatement(), [&](HWND dialog) {
+        const HWND chartWindow = ::GetDlgItem(dialog, IDC_STATEMENT_CHART);
+        ASSERT_TRUE(::IsWindowVisible(chartWindow));
+        const auto expectTheDotAtTheLowPoint = [&](const char* size) {
+            SCOPED_TRACE(size);
+            ::UpdateWindow(chartWindow);
+            const POINT low = ChartPixel(chartWindow, chart, chart.points[chart.lowPoint]);
+            EXPECT_EQ(ClientPixel(chartWindow, low.x, low.y), kChartLowPointColour);
+            const POINT closing = ChartPixel(chartWindow, chart, chart.points.front());
+            EXPECT_NE(ClientPixel(chartWindow, closing.x, closing.y), kChartLowPointColour);
+            return Place(dialog, IDC_STATEMENT_CHART);
+        };
+
+        const RECT before = expectTheDotAtTheLowPoint("as opened");
+        const RECT figures = Place(dialog, IDC_STATEMENT_FIGURES);
+        const RECT balance = Place(dialog, IDC_STATEMENT_BALANCE);
+        EXPECT_LE(figures.bottom, before.top);
+        EXPECT_LE(before.bottom, balance.top);
+        EXPECT_EQ(before.left, balance.left);
+        EXPECT_EQ(before.right, balance.right);
+        EXPECT_GT(Height(before), 100);
+
+        RECT window;
+        ::GetWindowRect(dialog, &window);
+        const int wider = 240;
+        ::SetWindowPos(dialog, nullptr, 0, 0, window.right - window.left + wider,
+                       window.bottom - window.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const RECT grown = expectTheDotAtTheLowPoint("grown");
+        EXPECT_EQ(grown.right - grown.left, before.right - before.left + wider);
+        ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+}
+
+// A statement whose balances are beyond cents has no picture: the running balance takes its room.
+TEST_F(StatementDlgTest, ShowsNoChartBeyondCents)
+{
+    ItemSchedules schedules = AppendixE::Schedules();
+    schedules[AppendixE::kCounty][6] = 1e300;
+    Run(BuildStatement(schedules, AppendixE::Inputs(), "2026"), [](HWND dialog) {
+        EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(dialog, IDC_STATEMENT_CHART)));
+        EXPECT_LT(Place(dialog, IDC_STATEMENT_BALANCE).top,
+                  Place(dialog, IDC_STATEMENT_CHART).bottom);
+        ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+}
+
 // Close is the default button; Escape, Enter, Close and the close box all end the window.
 TEST_F(StatementDlgTest, ClosesWithEscapeEnterCloseAndTheCloseBox)
 {
@@ -527,6 +595,8 @@ TEST_F(StatementDlgTest, CopyOfANamedStatementHoldsTheLoanAndThePayment)
     const std::string html = ClipboardBytes(::RegisterClipboardFormatW(kHtmlClipboardFormat));
     EXPECT_NE(html.find(u8">Jos\u00e9 N\u00fa\u00f1ez and Zo\u00eb \u00c6r\u00f8</td>"),
               std::string::npos);
+    EXPECT_NE(html.find(">Low point $260.00, December 2026</text>"), std::string::npos)
+        << "the picture of the balance";
 }
 
 // While another opener keeps the clipboard, Copy says so and nothing breaks; once it lets go,

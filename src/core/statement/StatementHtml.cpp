@@ -1,5 +1,7 @@
 #include "core/statement/StatementHtml.h"
 
+#include "core/statement/BalanceChartSvg.h"
+#include "core/statement/HtmlEscaped.h"
 #include "core/statement/StatementCells.h"
 
 namespace
@@ -7,36 +9,6 @@ namespace
 
 constexpr char kTableStyle[] = "border-collapse:collapse;margin:6pt 0 12pt";
 constexpr char kCellStyle[] = "border:1px solid #808080;padding:1pt 6pt;text-align:";
-
-std::string Escaped(const std::string& text)
-{
-    std::string escaped;
-    escaped.reserve(text.size());
-    for (const char c : text)
-    {
-        switch (c)
-        {
-        case '&':
-            escaped += "&amp;";
-            break;
-        case '<':
-            escaped += "&lt;";
-            break;
-        case '>':
-            escaped += "&gt;";
-            break;
-        case '"':
-            escaped += "&quot;";
-            break;
-        case '\'':
-            escaped += "&#39;";
-            break;
-        default:
-            escaped += c;
-        }
-    }
-    return escaped;
-}
 
 // One cell of HTML: a heading cell (th) or a data cell (td), its content aligned right for an
 // amount.
@@ -49,7 +21,7 @@ std::string CellOf(const char* tag, const std::string& content, bool amount)
 // One cell of text.
 std::string Cell(const char* tag, const std::string& text, bool amount)
 {
-    return CellOf(tag, Escaped(text), amount);
+    return CellOf(tag, HtmlEscaped(text), amount);
 }
 
 // A data cell of lines, one below the other.
@@ -57,7 +29,7 @@ std::string LinesCell(const std::vector<std::string>& lines)
 {
     std::string content;
     for (std::size_t i = 0; i < lines.size(); ++i)
-        content += (i == 0 ? "" : "<br>") + Escaped(lines[i]);
+        content += (i == 0 ? "" : "<br>") + HtmlEscaped(lines[i]);
     return CellOf("td", content, false);
 }
 
@@ -76,10 +48,10 @@ std::string StatementHtmlFragment(const EscrowStatement& statement)
 {
     std::string html = "<div style=\"font-family:Arial,Helvetica,sans-serif;font-size:10pt;"
                        "color:#000000\">\r\n<h1 style=\"font-size:14pt;margin:0 0 8pt\">" +
-                       Escaped(kStatementTitle) + "</h1>\r\n";
+                       HtmlEscaped(kStatementTitle) + "</h1>\r\n";
     for (const std::string& warning : statement.warnings)
-        html += "<p style=\"margin:0 0 4pt;font-weight:bold;color:#9c0006\">" + Escaped(warning) +
-                "</p>\r\n";
+        html += "<p style=\"margin:0 0 4pt;font-weight:bold;color:#9c0006\">" +
+                HtmlEscaped(warning) + "</p>\r\n";
 
     if (!statement.details.empty())
     {
@@ -90,12 +62,16 @@ std::string StatementHtmlFragment(const EscrowStatement& statement)
         html += "</table>\r\n";
     }
     if (!statement.paymentSentence.empty())
-        html += "<p style=\"margin:0 0 6pt\">" + Escaped(statement.paymentSentence) + "</p>\r\n";
+        html +=
+            "<p style=\"margin:0 0 6pt\">" + HtmlEscaped(statement.paymentSentence) + "</p>\r\n";
 
     html += std::string("<table style=\"") + kTableStyle + "\">\r\n";
     for (const LabelledCells& cells : HeadingCells(statement))
         html += "<tr>" + Cell("th", cells[0], false) + Cell("td", cells[1], false) + "</tr>\r\n";
     html += "</table>\r\n";
+
+    if (const std::optional<BalanceChart> chart = BalanceChartOf(statement))
+        html += "<div style=\"margin:0 0 6pt\">" + BalanceChartSvg(*chart) + "</div>\r\n";
 
     html += std::string("<table style=\"") + kTableStyle + "\">\r\n<thead>\r\n" +
             RunningBalanceRow("th", RunningBalanceHeadings(), "") + "</thead>\r\n<tbody>\r\n";
@@ -104,7 +80,7 @@ std::string StatementHtmlFragment(const EscrowStatement& statement)
                                   row.lowPoint ? " style=\"font-weight:bold\"" : "");
     html += "</tbody>\r\n</table>\r\n";
 
-    html += "<h2 style=\"font-size:12pt;margin:0 0 4pt\">" + Escaped(kInitialPaymentTitle) +
+    html += "<h2 style=\"font-size:12pt;margin:0 0 4pt\">" + HtmlEscaped(kInitialPaymentTitle) +
             "</h2>\r\n<table style=\"" + kTableStyle + "\">\r\n";
     for (const LabelledCells& cells : InitialPaymentCells(statement))
         html += "<tr>" + Cell("td", cells[0], false) + Cell("td", cells[1], true) + "</tr>\r\n";
@@ -115,7 +91,7 @@ std::string StatementHtmlDocument(const EscrowStatement& statement)
 {
     return "<!DOCTYPE html>\r\n<html lang=\"en\">\r\n<head>\r\n<meta charset=\"utf-8\">\r\n"
            "<title>" +
-           Escaped(kStatementTitle) +
+           HtmlEscaped(kStatementTitle) +
            "</title>\r\n<style>\r\n"
            "body { margin: 12pt; background: #ffffff; }\r\n"
            "@page { margin: 15mm; }\r\n"
