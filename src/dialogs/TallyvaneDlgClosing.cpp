@@ -168,8 +168,6 @@ bool CTallyvaneDlg::OpenClosing(const FilePath& file)
         ClearForm();
         m_savedFormFile.clear();
     }
-    // The closing as opened is what its file holds, as the form holds it.
-    m_savedClosing = CurrentClosing();
     RememberRecent(file);
     ShowCaption();
     return true;
