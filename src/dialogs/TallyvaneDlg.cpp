@@ -50,6 +50,7 @@ ON_CONTROL_RANGE(BN_CLICKED, IDC_ITEM1, IDC_ITEM8, OnItemButton)
 ON_BN_CLICKED(IDC_TWO_MONTHS, OnTwoMonths)
 ON_CONTROL_RANGE(EN_KILLFOCUS, kFirstAnalysisInput, kLastAnalysisInput, OnKillFocusInput)
 ON_EN_KILLFOCUS(IDC_FIRST_PAYMENT_YEAR, OnKillFocusYear)
+ON_CONTROL_RANGE(EN_CHANGE, kFirstAnalysisInput, kLastAnalysisInput, OnChangeInput)
 ON_MESSAGE(kClosingSavedMessage, OnClosingSaved)
 ON_WM_CLOSE()
 ON_BN_CLICKED(IDC_RESET, OnReset)
@@ -277,14 +278,19 @@ EscrowInputs CTallyvaneDlg::ReadInputs() const
 
 void CTallyvaneDlg::ShowFigures(const MonthAmounts& combined)
 {
+    ShowResults(combined);
+    SaveAsTyped();
+    ShowCaption();
+}
+
+void CTallyvaneDlg::ShowResults(const MonthAmounts& combined)
+{
     EscrowInputs inputs = ReadInputs();
     if (TwoMonthsOn())
         m_editCushion.SetWindowTextIfChanged(CushionText(combined, inputs).c_str());
     const EscrowFigures figures = AnalyzeEscrow(combined, inputs);
     m_editMonthlyPayment.SetWindowTextIfChanged(TwoDecimalText(figures.monthlyPayment).c_str());
     m_editAdjustment.SetWindowTextIfChanged(ResultText(figures).c_str());
-    SaveAsTyped();
-    ShowCaption();
 }
 
 void CTallyvaneDlg::ShowCushionEditable()
@@ -332,6 +338,15 @@ void CTallyvaneDlg::OnKillFocusInput(UINT id)
 {
     if (IsAnalysisInput(static_cast<int>(id)))
         Recalculate();
+}
+
+void CTallyvaneDlg::OnChangeInput(UINT id)
+{
+    // Only the box being typed in: the program's own texts (loading, clearing, the cushion of
+    // "two months") are not typing.
+    if (!IsAnalysisInput(static_cast<int>(id)) || ::GetFocus() != ::GetDlgItem(m_hWnd, id))
+        return;
+    ShowResults(CombinedSchedule(ReadItemSchedules(WorkingFolder())));
 }
 
 void CTallyvaneDlg::OnKillFocusYear()

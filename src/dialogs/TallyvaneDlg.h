@@ -78,6 +78,9 @@ protected:
     void OnKillFocusInput(UINT id);
     // The year box lost the focus: the analysis does not read it, but it is saved as typed.
     void OnKillFocusYear();
+    // The user changed the text of a box the analysis reads (a key, a paste, a cut, an undo):
+    // its figures show at once. Texts the program sets itself change nothing here.
+    void OnChangeInput(UINT id);
     void OnClose();
     // Asks first; on Yes deletes the working folder's text files (the form file and every
     // schedule), then clears the form.
@@ -120,9 +123,11 @@ private:
 
     // The texts of the boxes the analysis reads.
     EscrowInputs ReadInputs() const;
-    // Shows the figures of the boxes against the combined schedule; while "two months" is on,
-    // the cushion is first set to two monthly payments.
+    // Shows the figures of the boxes against the combined schedule, then saves what changed;
+    // while "two months" is on, the cushion is first set to two monthly payments.
     void ShowFigures(const MonthAmounts& combined);
+    // The figures alone, without saving: what typing shows before the focus leaves the box.
+    void ShowResults(const MonthAmounts& combined);
     // The analysis, then the statement of the same inputs over the same schedules.
     EscrowStatement AnalyzeForStatement(const ItemSchedules& schedules);
     // Writes each suggested item's reserve months and monthly deposit into its boxes; the other
