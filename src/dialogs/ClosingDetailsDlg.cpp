@@ -2,6 +2,7 @@
 
 #include "core/money/NumberFormat.h"
 #include "dialogs/SaveFailedDlg.h"
+#include "fields/EditBoxText.h"
 #include "framework/TextEncoding.h"
 #include "res/resource.h"
 
@@ -12,23 +13,6 @@
 namespace
 {
 constexpr wchar_t kNotAnAmount[] = L"The monthly principal and interest is not an amount.";
-
-// A box's whole text, read and written through the W functions so that any character is kept. The
-// boxes of version 6 of the common controls (the program's manifest asks for it) hold wide text
-// whichever function made them. They stay plain: a box attached by subclassing would take its
-// text through the A functions and the code page (measured under Wine: U+738B came back "?").
-std::string Utf8Text(const CWnd& box)
-{
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(box)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        ::GetWindowTextW(box, text.data(), static_cast<int>(text.size()))));
-    return Utf8FromWide(text);
-}
-
-void SetUtf8Text(CWnd& box, const std::string& text)
-{
-    ::SetWindowTextW(box, WideFromUtf8(text).c_str());
-}
 
 // The lines of the details (ended by LF) as an edit box ends them (CR LF).
 std::string WithBoxLineEnds(const std::string& text)

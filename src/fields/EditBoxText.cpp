@@ -1,10 +1,24 @@
 #include "fields/EditBoxText.h"
 
 #include "core/money/NumberFormat.h"
+#include "framework/TextEncoding.h"
 
 #include <cstdio>
 #include <string>
 #include <vector>
+
+std::string Utf8Text(const CWnd& box)
+{
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(box)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        ::GetWindowTextW(box, text.data(), static_cast<int>(text.size()))));
+    return Utf8FromWide(text);
+}
+
+void SetUtf8Text(CWnd& box, const std::string& text)
+{
+    ::SetWindowTextW(box, WideFromUtf8(text).c_str());
+}
 
 void ReadEditBoxText(CWnd& box, LineReader& in)
 {

@@ -6,6 +6,15 @@
 #include "framework/DateTime.h"
 #include "framework/Wnd.h"
 
+#include <string>
+
+// A box's whole text, read and written through the W functions so that any character is kept. The
+// boxes of version 6 of the common controls (the program's manifest asks for it) hold wide text
+// whichever function made them, as long as they stay plain: a box attached by subclassing takes its
+// text through the A functions and the code page (measured under Wine: U+738B came back "?").
+std::string Utf8Text(const CWnd& box);
+void SetUtf8Text(CWnd& box, const std::string& text);
+
 // Sets the box's text to the next line of the file, every CR and LF removed.
 void ReadEditBoxText(CWnd& box, LineReader& in);
 

@@ -151,6 +151,10 @@ protected:                                                                      
 #define ON_WM_MOUSEMOVE() MESSAGE_MAP_ROW(WM_MOUSEMOVE, 0, 0, FlagsAndPoint, OnMouseMove)
 #define ON_WM_NCMOUSEMOVE() MESSAGE_MAP_ROW(WM_NCMOUSEMOVE, 0, 0, FlagsAndPoint, OnNcMouseMove)
 #define ON_WM_LBUTTONDOWN() MESSAGE_MAP_ROW(WM_LBUTTONDOWN, 0, 0, FlagsAndPoint, OnLButtonDown)
+// The clipboard messages an edit box gets from its keys (Ctrl+V, Shift+Insert, Ctrl+C) and from
+// its context menu: void OnPaste(), void OnCopy().
+#define ON_WM_PASTE() MESSAGE_MAP_ROW(WM_PASTE, 0, 0, NoArguments, OnPaste)
+#define ON_WM_COPY() MESSAGE_MAP_ROW(WM_COPY, 0, 0, NoArguments, OnCopy)
 #define ON_WM_TIMER() MESSAGE_MAP_ROW(WM_TIMER, 0, 0, TimerId, OnTimer)
 #define ON_WM_SETCURSOR() MESSAGE_MAP_ROW(WM_SETCURSOR, 0, 0, SetCursor, OnSetCursor)
 #define ON_WM_SYSCOMMAND() MESSAGE_MAP_ROW(WM_SYSCOMMAND, 0, 0, SysCommand, OnSysCommand)

@@ -104,6 +104,8 @@ protected:
     void OnTimer(UINT_PTR) { Default(); }
     BOOL OnSetCursor(CWnd*, UINT, UINT) { return static_cast<BOOL>(Default()); }
     void OnSysCommand(UINT, LPARAM) { Default(); }
+    void OnPaste() { Default(); }
+    void OnCopy() { Default(); }
 
     // Attaches the object to the window by subclassing it.
     BOOL SubclassWindow(HWND hWnd);

@@ -100,8 +100,11 @@
 #define IDC_STATEMENT_SENTENCE 1213
 #define IDC_STATEMENT_CHART 1214
 
-// The disbursement schedule dialog: its Reset button and the twelve months.
+// The disbursement schedule dialog: its Reset and Copy buttons, the year's total and the twelve
+// months.
 #define IDC_SCHEDULE_RESET 1000
+#define IDC_SCHEDULE_COPY 1001
+#define IDC_SCHEDULE_TOTAL 1002
 #define IDC_JANUARY 1010
 #define IDC_FEBRUARY 1011
 #define IDC_MARCH 1012
@@ -114,6 +117,9 @@
 #define IDC_OCTOBER 1028
 #define IDC_NOVEMBER 1029
 #define IDC_DECEMBER 1030
+
+// The about box's line that names the program and its version.
+#define IDC_ABOUT_VERSION 1300
 
 // The closing details dialog's controls.
 #include "ClosingDetailsRes.h"

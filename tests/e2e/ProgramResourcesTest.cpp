@@ -1,6 +1,9 @@
 // The built program's own resources read back from its file: its one application manifest, with
-// each entry Windows reads from it in the namespace Windows looks in, and its version information.
+// each entry Windows reads from it in the namespace Windows looks in, and its version information,
+// which the about box shows.
 #include "BuiltFile.h"
+
+#include "res/resource.h"
 
 #include <windows.h>
 
@@ -252,16 +255,36 @@ TEST_P(ProgramManifest, Holds)
 INSTANTIATE_TEST_SUITE_P(Entries, ProgramManifest, ::testing::ValuesIn(ManifestEntries()),
                          [](const auto& info) { return std::string(info.param.what); });
 
+// The program's version information, as the system reads it from the file.
+std::vector<BYTE> VersionBlock()
+{
+    const std::wstring path = BuiltFile(TALLYVANE_PROGRAM).wstring();
+    std::vector<BYTE> block(::GetFileVersionInfoSizeW(path.c_str(), nullptr));
+    if (block.empty() ||
+        !::GetFileVersionInfoW(path.c_str(), 0, static_cast<DWORD>(block.size()), block.data()))
+        return {};
+    return block;
+}
+
+// A string value of the version information's one block, US English in Unicode; empty without it.
+std::wstring VersionValue(std::vector<BYTE>& block, const wchar_t* name)
+{
+    wchar_t* text = nullptr;
+    UINT size = 0;
+    if (block.empty() ||
+        !::VerQueryValueW(block.data(),
+                          (std::wstring(L"\\StringFileInfo\\040904B0\\") + name).c_str(),
+                          reinterpret_cast<void**>(&text), &size))
+        return L"";
+    return text;
+}
+
 // The version information gives the project's version, as numbers and as the texts Explorer
 // shows.
 TEST_F(ProgramResources, VersionIsTheProjectVersion)
 {
-    const std::wstring path = BuiltFile(TALLYVANE_PROGRAM).wstring();
-    std::vector<BYTE> block(::GetFileVersionInfoSizeW(path.c_str(), nullptr));
+    std::vector<BYTE> block = VersionBlock();
     ASSERT_FALSE(block.empty());
-    ASSERT_TRUE(
-        ::GetFileVersionInfoW(path.c_str(), 0, static_cast<DWORD>(block.size()), block.data()));
-
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT size = 0;
     ASSERT_TRUE(::VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &size));
@@ -275,13 +298,23 @@ TEST_F(ProgramResources, VersionIsTheProjectVersion)
         EXPECT_EQ(numbers, TALLYVANE_VERSION) << what;
     }
     for (const wchar_t* name : {L"FileVersion", L"ProductVersion"})
-    {
-        wchar_t* text = nullptr;
-        ASSERT_TRUE(::VerQueryValueW(block.data(),
-                                     (std::wstring(L"\\StringFileInfo\\040904B0\\") + name).c_str(),
-                                     reinterpret_cast<void**>(&text), &size))
-            << name;
-        EXPECT_EQ(std::wstring(text), std::wstring(L"" TALLYVANE_VERSION)) << name;
-    }
+        EXPECT_EQ(VersionValue(block, name), std::wstring(L"" TALLYVANE_VERSION)) << name;
+}
+
+// The about box, made from the program's own template, names the version that the program's
+// version information gives.
+TEST_F(ProgramResources, AboutBoxShowsTheVersion)
+{
+    std::vector<BYTE> block = VersionBlock();
+    const std::wstring version = VersionValue(block, L"ProductVersion");
+    ASSERT_FALSE(version.empty());
+    HWND about = ::CreateDialogParamW(
+        m_module, MAKEINTRESOURCEW(IDD_ABOUTBOX), nullptr,
+        [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    ASSERT_NE(about, nullptr) << "error " << ::GetLastError();
+    wchar_t text[100] = {};
+    ::GetDlgItemTextW(about, IDC_ABOUT_VERSION, text, 100);
+    ::DestroyWindow(about);
+    EXPECT_EQ(std::wstring(text), L"Tallyvane Version " + version);
 }
 } // namespace

@@ -1,5 +1,8 @@
 #include "ProgramTest.h"
 
+#include "core/escrow/ItemHeadings.h"
+#include "dialogs/FormItems.h"
+
 #include <cstdlib>
 
 RemoteDialog ProgramTest::Start()
@@ -45,8 +48,8 @@ RemoteDialog ProgramTest::WaitForMessage() const
 RemoteDialog ProgramTest::OpenSchedule(const RemoteDialog& form, int button) const
 {
     form.Click(button);
-    RemoteDialog schedule =
-        RemoteDialog::WaitFor(kScheduleCaption, m_program ? m_program->ProcessId() : 0, kWait);
+    RemoteDialog schedule = RemoteDialog::WaitFor(ScheduleCaption(ItemOfButton(button)),
+                                                  m_program ? m_program->ProcessId() : 0, kWait);
     EXPECT_TRUE(schedule) << "the schedule dialog did not appear";
     schedule.Sync();
     return schedule;

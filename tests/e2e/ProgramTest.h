@@ -25,7 +25,7 @@ protected:
     DWORD WaitForExit() const;
     // Waits for a message of the program: the save-failure question or a message box.
     RemoteDialog WaitForMessage() const;
-    // Opens an item's schedule from the form and waits for it.
+    // Opens an item's schedule from the form by its button and waits for it.
     RemoteDialog OpenSchedule(const RemoteDialog& form, int button) const;
 
     // The folder that holds the program.

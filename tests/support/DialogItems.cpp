@@ -2,6 +2,9 @@
 
 #include "ModalDriver.h"
 
+#include <cstring>
+#include <cwchar>
+
 std::string WindowText(HWND window)
 {
     std::string text(static_cast<size_t>(::GetWindowTextLengthA(window)) + 1, '\0');
@@ -56,4 +59,33 @@ void WhenMessageOpens(std::string& told)
         told = Text(box, kMessageBoxText);
         ::PostMessageA(box, WM_COMMAND, IDOK, 0);
     });
+}
+
+std::wstring ReadClipboardText()
+{
+    std::wstring text;
+    if (!::OpenClipboard(nullptr))
+        return text;
+    if (HGLOBAL block = ::GetClipboardData(CF_UNICODETEXT))
+    {
+        const wchar_t* data = static_cast<const wchar_t*>(::GlobalLock(block));
+        text.assign(data, wcsnlen(data, ::GlobalSize(block) / sizeof(wchar_t)));
+        ::GlobalUnlock(block);
+    }
+    ::CloseClipboard();
+    return text;
+}
+
+bool WriteClipboardText(HWND owner, const std::wstring& text)
+{
+    if (!::OpenClipboard(owner))
+        return false;
+    ::EmptyClipboard();
+    const std::size_t size = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, size);
+    std::memcpy(::GlobalLock(memory), text.c_str(), size);
+    ::GlobalUnlock(memory);
+    const bool put = ::SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    ::CloseClipboard();
+    return put;
 }

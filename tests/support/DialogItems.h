@@ -31,3 +31,10 @@ void Click(HWND dialog, int id);
 
 // Posts a key's press and release to the window, for the dialog's own loop to handle.
 void PostKey(HWND window, WPARAM key);
+
+// The clipboard's plain text (CF_UNICODETEXT), read the way a program pasting it would; empty when
+// it holds none.
+std::wstring ReadClipboardText();
+// Puts the text on the clipboard as CF_UNICODETEXT alone, owned by the window, as a program copying
+// it would; false when the clipboard could not be had.
+bool WriteClipboardText(HWND owner, const std::wstring& text);

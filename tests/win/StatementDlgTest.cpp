@@ -156,21 +156,6 @@ std::string ClipboardBytes(UINT format)
     return bytes;
 }
 
-std::wstring ClipboardText()
-{
-    std::wstring text;
-    if (!::OpenClipboard(nullptr))
-        return text;
-    if (HGLOBAL block = ::GetClipboardData(CF_UNICODETEXT))
-    {
-        const wchar_t* data = static_cast<const wchar_t*>(::GlobalLock(block));
-        text.assign(data, wcsnlen(data, ::GlobalSize(block) / sizeof(wchar_t)));
-        ::GlobalUnlock(block);
-    }
-    ::CloseClipboard();
-    return text;
-}
-
 // The offset the clipboard's HTML header gives for the name ("StartHTML" ...).
 std::size_t HtmlOffset(const std::string& html, const std::string& name)
 {
@@ -552,7 +537,7 @@ TEST_F(StatementDlgTest, CopyPutsTheTextAndTheHtmlOnTheClipboard)
     });
     EXPECT_FALSE(::IsClipboardFormatAvailable(earlier));
 
-    const std::wstring text = ClipboardText();
+    const std::wstring text = ReadClipboardText();
     EXPECT_EQ(text, WideFromUtf8(StatementText(statement)));
     EXPECT_NE(text.find(L"\"20\u00e96\""), std::wstring::npos) << "the year's letter as typed";
 
@@ -584,7 +569,7 @@ TEST_F(StatementDlgTest, CopyOfANamedStatementHoldsTheLoanAndThePayment)
         Click(dialog, IDC_STATEMENT_COPY);
         ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     });
-    const std::wstring text = ClipboardText();
+    const std::wstring text = ReadClipboardText();
     EXPECT_EQ(text, WideFromUtf8(StatementText(statement)));
     for (const std::wstring& line :
          {std::wstring(
@@ -625,7 +610,7 @@ TEST_F(StatementDlgTest, CopyWhileTheClipboardIsHeldIsTold)
     ::CloseHandle(held);
     ::CloseHandle(release);
     EXPECT_NE(told.find("clipboard"), std::string::npos) << told;
-    EXPECT_EQ(ClipboardText(), WideFromUtf8(StatementText(statement)));
+    EXPECT_EQ(ReadClipboardText(), WideFromUtf8(StatementText(statement)));
 }
 
 // The file holds exactly the statement's HTML document, whatever its name, and replaces an older

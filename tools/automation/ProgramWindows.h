@@ -4,7 +4,8 @@
 #include <windows.h>
 
 constexpr char kFormCaption[] = "Aggregate Escrow Adjustment";
-constexpr char kScheduleCaption[] = "Disbursement Schedule";
+// A schedule dialog names its item: "Disbursement schedule - 1004.  County property taxes", as
+// ScheduleCaption in core/escrow/ItemHeadings.h makes it.
 constexpr char kStatementCaption[] = "Initial Escrow Account Statement";
 // The question asked when the form cannot be saved at closing, and the message of the schedule
 // dialog when its months cannot be saved.

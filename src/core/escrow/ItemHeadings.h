@@ -5,6 +5,7 @@
 #include "core/escrow/MonthAmounts.h"
 
 #include <array>
+#include <string>
 
 constexpr std::array<const char*, kEscrowItems> kItemHeadings{
     "Hazard insurance",
@@ -16,3 +17,16 @@ constexpr std::array<const char*, kEscrowItems> kItemHeadings{
     "Other",
     "Other",
 };
+
+// Item N's line as the form labels it: its settlement line number 1000 + N, a point, two spaces
+// and its heading ("1004.  County property taxes").
+inline std::string ItemLineHeading(int item)
+{
+    return std::to_string(1000 + item) + ".  " + kItemHeadings[item - 1];
+}
+
+// The caption of item N's schedule dialog, which names the item as its line on the form does.
+inline std::string ScheduleCaption(int item)
+{
+    return "Disbursement schedule - " + ItemLineHeading(item);
+}

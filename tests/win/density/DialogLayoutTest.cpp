@@ -42,7 +42,8 @@ void PrintTo(const ProgramDialog& dialog, std::ostream* os)
 
 const ProgramDialog kProgramDialogs[] = {
     {"form", [] { return std::make_unique<CTallyvaneDlg>(); }},
-    {"schedule", [] { return std::make_unique<CDisbursements>(nullptr, 1); }},
+    // Item 5, whose caption is the longest of the schedules'.
+    {"schedule", [] { return std::make_unique<CDisbursements>(nullptr, 5); }},
     {"about", [] { return std::make_unique<CAboutDlg>(); }},
     // Every field given, the address on three lines.
     {"details",
@@ -221,6 +222,52 @@ TEST_P(DialogAtDensity, EveryLabelShowsItsWholeText)
             EXPECT_LE(needed.cy, box.bottom) << ControlName(label) << ": " << needed.cy
                                              << " pixels high in a box of " << box.bottom;
         }
+    });
+}
+
+// The caption, in the caption font of the script's DPI, holds its text and a tenth more between the
+// frame, the small icon (a dialog with a modal frame shows none) and the caption's buttons.
+TEST_P(DialogAtDensity, TheCaptionShowsItsWholeText)
+{
+    // Wine has "MS Sans Serif" only up to 20 px, so at 192 DPI a dialog keeps its size at 144 while
+    // the caption's font still grows.
+    if (ScriptDpi() > 144)
+        GTEST_SKIP() << "the dialog's size at " << ScriptDpi() << " DPI is that at 144 DPI";
+    Show([](HWND dialog) {
+        const DWORD style = ::GetWindowLongA(dialog, GWL_STYLE);
+        const DWORD exStyle = ::GetWindowLongA(dialog, GWL_EXSTYLE);
+        RECT window;
+        RECT client;
+        ::GetWindowRect(dialog, &window);
+        ::GetClientRect(dialog, &client);
+        // A minimize or a maximize box brings the other, disabled.
+        const int buttons =
+            (style & WS_SYSMENU) ? 1 + ((style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) ? 2 : 0) : 0;
+        const bool icon = (style & WS_SYSMENU) && !(exStyle & WS_EX_DLGMODALFRAME);
+        const int width = client.right - buttons * ::GetSystemMetrics(SM_CXSIZE) -
+                          (icon ? ::GetSystemMetrics(SM_CXSMICON) + 2 : 0);
+        const int room = width * 10 / 11;
+
+        NONCLIENTMETRICSW metrics{};
+        metrics.cbSize = sizeof metrics;
+        ASSERT_TRUE(::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+        const HFONT font = ::CreateFontIndirectW(&metrics.lfCaptionFont);
+        std::wstring caption(static_cast<size_t>(::GetWindowTextLengthW(dialog)) + 1, L'\0');
+        caption.resize(static_cast<size_t>(
+            ::GetWindowTextW(dialog, &caption[0], static_cast<int>(caption.size()))));
+        const HDC dc = ::GetDC(dialog);
+        const HGDIOBJ oldFont = ::SelectObject(dc, font);
+        SIZE needed{};
+        ::GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &needed);
+        ::SelectObject(dc, oldFont);
+        ::ReleaseDC(dialog, dc);
+        ::DeleteObject(font);
+        EXPECT_LE(needed.cx, room)
+            << "the caption is " << needed.cx << " pixels wide in a caption of " << width
+            << "; it wants "
+            << DialogUnitsAcross(dialog,
+                                 (needed.cx * 11 / 10 + 1) + (window.right - window.left) - width)
+            << " dialog units across the whole window";
     });
 }
 

@@ -158,7 +158,7 @@ TEST_F(TallyvaneDlgTest, TwoMonthsFollowsThePaymentWhileOn)
                    0;
         };
         const auto saveSchedule = [&](const char* january) {
-            WhenDialogOpens("Disbursement Schedule", [january](HWND schedule) {
+            WhenDialogOpens(ScheduleCaption(1).c_str(), [january](HWND schedule) {
                 SetText(schedule, IDC_JANUARY, january);
                 ::PostMessageA(schedule, WM_COMMAND, IDOK, 0);
             });
@@ -210,7 +210,7 @@ TEST_F(TallyvaneDlgTest, ItemButtonRunsTheScheduleAndRecomputesWhateverItsOutcom
         const HWND form = m_form.m_hWnd;
         // Cancel on an item without a schedule: the caption is still rebuilt, from nothing.
         SetText(form, IDC_ITEM4, "Button4");
-        WhenDialogOpens("Disbursement Schedule", [](HWND schedule) {
+        WhenDialogOpens(ScheduleCaption(4).c_str(), [](HWND schedule) {
             SetText(schedule, IDC_JANUARY, "999");
             ::PostMessageA(schedule, WM_COMMAND, IDCANCEL, 0);
         });
@@ -219,7 +219,7 @@ TEST_F(TallyvaneDlgTest, ItemButtonRunsTheScheduleAndRecomputesWhateverItsOutcom
         EXPECT_EQ(Text(form, IDC_MONTHLY_PAYMENT), "0.00");
         EXPECT_EQ(ReadBytes(File("part4.txt")), "");
 
-        WhenDialogOpens("Disbursement Schedule", [](HWND schedule) {
+        WhenDialogOpens(ScheduleCaption(4).c_str(), [](HWND schedule) {
             SetText(schedule, IDC_JANUARY, "$2,400.00");
             ::PostMessageA(schedule, WM_COMMAND, IDOK, 0);
         });
@@ -244,7 +244,7 @@ TEST_F(TallyvaneDlgTest, EachItemButtonEditsItsOwnSchedule)
             const char* const heading = kItemHeadings[item - 1];
             SCOPED_TRACE(heading);
             const std::string january = std::to_string(item * 100);
-            WhenDialogOpens("Disbursement Schedule", [&](HWND schedule) {
+            WhenDialogOpens(ScheduleCaption(item).c_str(), [&](HWND schedule) {
                 SetText(schedule, IDC_JANUARY, january.c_str());
                 ::PostMessageA(schedule, WM_COMMAND, IDOK, 0);
             });
@@ -254,9 +254,9 @@ TEST_F(TallyvaneDlgTest, EachItemButtonEditsItsOwnSchedule)
                       january + "\r\n");
             EXPECT_EQ(Text(form, row.button), "$" + january + ".00");
             EXPECT_EQ(Text(form, IDC_MONTHLY_PAYMENT), TwoDecimalText(saved / 12.0));
-            // The line the button belongs to carries the item's heading.
-            EXPECT_TRUE(::FindWindowExA(form, nullptr, "Static",
-                                        ("100" + std::to_string(item) + ".  " + heading).c_str()));
+            // The line the button belongs to carries the item's heading, as its schedule's caption
+            // names it.
+            EXPECT_TRUE(::FindWindowExA(form, nullptr, "Static", ItemLineHeading(item).c_str()));
         }
         for (int item = 1; item <= kEscrowItems; ++item)
             EXPECT_EQ(Text(form, kFormItems[item - 1].button),
@@ -478,6 +478,7 @@ TEST_F(TallyvaneDlgTest, AboutBoxFromTheSystemMenu)
             WhenDialogOpens("About Tallyvane", [&](HWND about) {
                 opened = true;
                 EXPECT_EQ(::GetWindow(about, GW_OWNER), form);
+                EXPECT_EQ(Text(about, IDC_ABOUT_VERSION), "Tallyvane Version " TALLYVANE_VERSION);
                 ::PostMessageA(about, WM_COMMAND, IDOK, 0);
             });
             ::SendMessageA(form, WM_SYSCOMMAND, command, 0);
