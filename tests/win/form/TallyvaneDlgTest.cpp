@@ -488,4 +488,39 @@ TEST_F(TallyvaneDlgTest, AboutBoxFromTheSystemMenu)
     });
 }
 
+// Typing "1", "2", "0", "0" into item 1's deposit shows the new adjustment after each character,
+// without leaving the box; a text the program sets itself runs no analysis, and nothing is saved
+// until the focus leaves.
+TEST_F(TallyvaneDlgTest, TheResultFollowsTheTypingKeyByKey)
+{
+    WorkedExample::Write(m_folder);
+    const std::string formFile = ReadBytes(File("main.txt"));
+    RunModal(m_form, [&] {
+        const HWND form = m_form.m_hWnd;
+        const HWND deposit = ::GetDlgItem(form, IDC_PER_MONTH1);
+        ::SetFocus(deposit);
+        ::SendMessageW(deposit, EM_SETSEL, 0, -1);
+        const struct
+        {
+            wchar_t key;
+            const char* result;
+        } typed[] = {
+            // Four months of the deposit typed so far, and item 2's six months of $200.00.
+            {L'1', "-504.00 = $700.00 - $1204.00"},
+            {L'2', "-548.00 = $700.00 - $1248.00"},
+            {L'0', "-980.00 = $700.00 - $1680.00"},
+            {L'0', "-5300.00 = $700.00 - $6000.00"},
+        };
+        for (const auto& key : typed)
+        {
+            ::PostMessageW(deposit, WM_CHAR, key.key, 0);
+            PumpPending();
+            EXPECT_EQ(Text(form, IDC_ADJUSTMENT), key.result) << "after " << char(key.key);
+        }
+        EXPECT_EQ(::GetFocus(), deposit);
+        EXPECT_EQ(ReadBytes(File("main.txt")), formFile) << "saving waits for the focus to leave";
+        m_form.EndDialog(IDOK);
+    });
+}
+
 } // namespace
