@@ -133,6 +133,12 @@ BOOL CTallyvaneDlg::OnInitDialog()
     m_details = ReadDetailsFile(folder);
     m_recentClosings = ReadRecentClosings(folder);
     m_closingFile = ReadOpenClosingPath(folder);
+    // Another program has the closing open: this one goes on with the figures, untitled.
+    if (m_closingFile && !LockClosing(*m_closingFile))
+    {
+        m_closingFile.reset();
+        WriteOpenClosingPath(folder, std::nullopt);
+    }
     if (m_closingFile)
     {
         const ClosingFileRead saved = ReadClosingFile(*m_closingFile);
@@ -153,14 +159,18 @@ BOOL CTallyvaneDlg::OnInitDialog()
 
 void CTallyvaneDlg::OnOK()
 {
-    if (SaveBeforeClosing())
-        CDialog::OnOK();
+    if (!SaveBeforeClosing())
+        return;
+    UnlockClosing();
+    CDialog::OnOK();
 }
 
 void CTallyvaneDlg::OnCancel()
 {
-    if (SaveBeforeClosing())
-        CDialog::OnCancel();
+    if (!SaveBeforeClosing())
+        return;
+    UnlockClosing();
+    CDialog::OnCancel();
 }
 
 bool CTallyvaneDlg::SaveBeforeClosing()
@@ -367,7 +377,8 @@ void CTallyvaneDlg::OnReset()
     m_details = ClosingDetails{};
     ShowWholeCentChoice();
     ClearForm();
-    SaveAsTyped();
+    // The folder stays as Reset leaves it, with no form file, until the next change is saved.
+    m_savedFormFile.clear();
     ShowCaption();
 }
 
@@ -437,6 +448,7 @@ void CTallyvaneDlg::OnEndSession(BOOL ending)
         return;
     m_saves.Flush();
     SaveForm();
+    UnlockClosing();
 }
 
 void CTallyvaneDlg::OnSysCommand(UINT id, LPARAM lParam)

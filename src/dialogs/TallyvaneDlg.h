@@ -13,6 +13,7 @@
 #include "controls/Label.h"
 #include "controls/Picture.h"
 #include "core/closing/ClosingFile.h"
+#include "core/closing/ClosingLock.h"
 #include "core/escrow/EscrowAnalysis.h"
 #include "core/files/SafeSave.h"
 #include "core/files/SaveQueue.h"
@@ -157,6 +158,11 @@ private:
     // Opens the closing file into the working folder and the form; a file that is not one, or
     // cannot be read, is told and changes nothing.
     bool OpenClosing(const FilePath& file);
+    // Takes the lock beside the closing file; when another program holds it, says who and gives
+    // false.
+    bool LockClosing(const FilePath& file);
+    // Gives up the lock of the open closing file, if it has one.
+    void UnlockClosing();
     // The folder the file dialogs start in: that of the closing last opened or saved.
     std::optional<FilePath> RecentFolder() const;
     // The closing file goes first in the recent closings, on disk and in the menu.
@@ -203,6 +209,8 @@ private:
     bool m_closingFailureTold = false;
     // How the last save of the closing file went, as the saving thread tells it.
     std::atomic<SaveFailure> m_lastClosingSave{SaveFailure::None};
+    // This program as a closing's lock names it: the user, the computer and the process.
+    ClosingLockHolder m_self;
     // The saves as typed, in order; the last one is waited for before the form closes.
     SaveQueue m_saves;
     HICON m_hIcon;

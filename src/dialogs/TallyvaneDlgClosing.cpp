@@ -102,14 +102,21 @@ bool CTallyvaneDlg::SaveOrDiscardBeforeLeaving()
 
 bool CTallyvaneDlg::SaveClosingAs(const FilePath& file)
 {
+    const bool anotherFile = !m_closingFile || !IsSameClosingPath(file, *m_closingFile);
+    if (anotherFile && !LockClosing(file))
+        return false;
     m_saves.Flush();
     const ClosingContents closing = CurrentClosing();
     const SaveFailure failure = SaveClosingFile(file, closing);
     if (failure != SaveFailure::None)
     {
         ShowSaveFailure(m_hWnd, SaveFailureMessage(file, file.filename().u8string(), failure));
+        if (anotherFile)
+            ReleaseClosingLock(file, m_self);
         return false;
     }
+    if (anotherFile)
+        UnlockClosing();
     m_closingFile = file;
     m_savedClosing = closing;
     m_lastClosingSave = SaveFailure::None;
@@ -137,6 +144,9 @@ bool CTallyvaneDlg::OpenClosing(const FilePath& file)
                       MB_OK | MB_ICONWARNING);
         return false;
     }
+    const bool anotherFile = !m_closingFile || !IsSameClosingPath(file, *m_closingFile);
+    if (anotherFile && !LockClosing(file))
+        return false;
     // Saves still waiting belong to the closing being left; they end before its files go.
     m_saves.Flush();
     const std::optional<FilePath> folder = WorkingFolder();
@@ -145,8 +155,12 @@ bool CTallyvaneDlg::OpenClosing(const FilePath& file)
     {
         ShowSaveFailure(m_hWnd,
                         SaveFailureMessage(failure.file, failure.fileName, failure.failure));
+        if (anotherFile)
+            ReleaseClosingLock(file, m_self);
         return false;
     }
+    if (anotherFile)
+        UnlockClosing();
     m_details = read.contents.details;
     m_bWholeCent = read.contents.wholeCentPayment;
     ShowWholeCentChoice();
@@ -263,6 +277,7 @@ void CTallyvaneDlg::OnFileNew()
     m_saves.Flush();
     const std::optional<FilePath> folder = WorkingFolder();
     RemoveWorkingTextFiles(folder);
+    UnlockClosing();
     m_closingFile.reset();
     m_savedClosing.reset();
     m_closingFileBehind = false;
@@ -382,4 +397,40 @@ LRESULT CTallyvaneDlg::OnClosingSaved(WPARAM, LPARAM)
     }
     ShowCaption();
     return 0;
+}
+
+bool CTallyvaneDlg::LockClosing(const FilePath& file)
+{
+    if (m_self.computer.empty())
+    {
+        wchar_t user[256] = {};
+        DWORD userLength = 256;
+        wchar_t computer[MAX_COMPUTERNAME_LENGTH + 1] = {};
+        DWORD computerLength = MAX_COMPUTERNAME_LENGTH + 1;
+        ::GetUserNameW(user, &userLength);
+        ::GetComputerNameW(computer, &computerLength);
+        m_self = {Utf8FromWide(user), Utf8FromWide(computer), ::GetCurrentProcessId()};
+    }
+    const auto isRunning = [](unsigned long processId) {
+        const HANDLE process =
+            ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(processId));
+        if (!process)
+            return ::GetLastError() == ERROR_ACCESS_DENIED;
+        DWORD code = 0;
+        const bool running = ::GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
+        ::CloseHandle(process);
+        return running;
+    };
+    const std::optional<ClosingLockHolder> holder = TakeClosingLock(file, m_self, isRunning);
+    if (!holder)
+        return true;
+    ::MessageBoxW(m_hWnd, WideFromUtf8(ClosingLockedMessage(file, *holder)).c_str(),
+                  kMessageCaption, MB_OK | MB_ICONINFORMATION);
+    return false;
+}
+
+void CTallyvaneDlg::UnlockClosing()
+{
+    if (m_closingFile)
+        ReleaseClosingLock(*m_closingFile, m_self);
 }

@@ -178,6 +178,70 @@ TEST_F(TallyvaneEndToEnd, AClosingFileOnTheCommandLineOpensAtStart)
     ExpectEnded();
 }
 
+// One closing file, two program folders: while one program has the closing open, the other is
+// told who has it and does not open it; once the first closes it, or when the lock names a
+// program of this computer that died, the other opens it.
+TEST_F(TallyvaneEndToEnd, AClosingIsOpenInOnePlace)
+{
+    const FilePath closing = m_place / "Loan.tallyvane";
+    ClosingContents contents;
+    contents.formFile = FormFile("4\r\n$50.00\r\n", "0", "");
+    ASSERT_EQ(SaveClosingFile(closing, contents), SaveFailure::None);
+    const FilePath second = m_place / "second";
+    std::filesystem::create_directories(second / "current");
+    std::filesystem::copy_file(m_place / "Tallyvane.exe", second / "Tallyvane.exe");
+    const std::string named = std::string("Loan.tallyvane - ") + kFormCaption;
+    const auto startSecond = [&] {
+        return std::make_unique<RemoteProgram>((second / "Tallyvane.exe").wstring(),
+                                               second.wstring(), L"\"" + closing.wstring() + L"\"");
+    };
+
+    RemoteDialog form = StartWith(closing);
+    ASSERT_TRUE(std::filesystem::exists(m_place / "~$Loan.tallyvane"));
+    {
+        const std::unique_ptr<RemoteProgram> other = startSecond();
+        RemoteDialog told = RemoteDialog::WaitFor(kMessageCaption, other->ProcessId(), kWait);
+        ASSERT_TRUE(told) << "the second program says who has the closing";
+        wchar_t user[256] = {};
+        DWORD userLength = 256;
+        wchar_t computer[MAX_COMPUTERNAME_LENGTH + 1] = {};
+        DWORD computerLength = MAX_COMPUTERNAME_LENGTH + 1;
+        GetUserNameW(user, &userLength);
+        GetComputerNameW(computer, &computerLength);
+        char userText[256] = {};
+        char computerText[64] = {};
+        WideCharToMultiByte(CP_UTF8, 0, user, -1, userText, sizeof userText, nullptr, nullptr);
+        WideCharToMultiByte(CP_UTF8, 0, computer, -1, computerText, sizeof computerText, nullptr,
+                            nullptr);
+        EXPECT_EQ(told.Text(kMessageBoxText), std::string("Loan.tallyvane is open by ") + userText +
+                                                  " on " + computerText + ".");
+        told.PressKey(VK_RETURN);
+        RemoteDialog untitled = RemoteDialog::WaitFor(kFormCaption, other->ProcessId(), kWait);
+        ASSERT_TRUE(untitled) << "the second program goes on untitled";
+        untitled.Sync();
+        EXPECT_EQ(untitled.Text(IDC_MONTHS1), "");
+        untitled.PostClose();
+        EXPECT_EQ(other->WaitForExit(kWait), 0u);
+    }
+    form.PostClose();
+    ExpectEnded();
+    EXPECT_FALSE(std::filesystem::exists(m_place / "~$Loan.tallyvane")) << "closing unlocks";
+
+    // A lock left by a program of this computer that is gone is taken over without a question.
+    char computer[MAX_COMPUTERNAME_LENGTH + 1] = {};
+    DWORD computerLength = sizeof computer;
+    GetComputerNameA(computer, &computerLength);
+    WriteBytes(m_place / "~$Loan.tallyvane",
+               std::string("someone\r\n") + computer + "\r\n2147483640\r\n");
+    const std::unique_ptr<RemoteProgram> other = startSecond();
+    RemoteDialog opened = RemoteDialog::WaitFor(named, other->ProcessId(), kWait);
+    ASSERT_TRUE(opened) << "the stale lock was taken over";
+    opened.Sync();
+    EXPECT_EQ(opened.Text(IDC_MONTHS1), "4");
+    opened.PostClose();
+    EXPECT_EQ(other->WaitForExit(kWait), 0u);
+}
+
 // Escape and Enter end the form too, and keep what was typed.
 TEST_F(TallyvaneEndToEnd, EscapeAndEnterKeepTheFigures)
 {
