@@ -95,7 +95,7 @@ OneCopyPerFolder::~OneCopyPerFolder()
         ::CloseHandle(m_mutex);
 }
 
-void OneCopyPerFolder::BringTheOtherCopyForward() const
+void OneCopyPerFolder::BringTheOtherCopyForward(const std::optional<FilePath>& closingFile) const
 {
     // The working folder lies beside the program, so the other copy runs from this folder too.
     const std::optional<FilePath> folder = ExecutableFolder();
@@ -105,6 +105,16 @@ void OneCopyPerFolder::BringTheOtherCopyForward() const
     ::EnumWindows(FindTheOtherForm, reinterpret_cast<LPARAM>(&search));
     if (!search.found)
         return;
+    if (closingFile)
+    {
+        const std::wstring path = closingFile->wstring();
+        COPYDATASTRUCT data{kOpenClosingData,
+                            static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)),
+                            const_cast<wchar_t*>(path.c_str())};
+        DWORD_PTR answer = 0;
+        ::SendMessageTimeoutW(search.found, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
+                              SMTO_ABORTIFHUNG, 5000, &answer);
+    }
     if (::IsIconic(search.found))
         ::ShowWindow(search.found, SW_RESTORE);
     ::SetForegroundWindow(search.found);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/files/WorkingFolder.h"
+#include "dialogs/TallyvaneDlg.h"
 
 #include <windows.h>
 
@@ -22,8 +23,9 @@ public:
     // folder that is not known, lets this copy run.
     bool AnotherCopyRuns() const { return m_anotherCopyRuns; }
 
-    // Brings the form of the copy that runs on this folder to the front, restored if minimised.
-    void BringTheOtherCopyForward() const;
+    // Brings the form of the copy that runs on this folder to the front, restored if minimised;
+    // with a closing file, hands it over first, for the other copy to open as File > Open does.
+    void BringTheOtherCopyForward(const std::optional<FilePath>& closingFile = std::nullopt) const;
 
 private:
     HANDLE m_mutex = nullptr;

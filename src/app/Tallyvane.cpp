@@ -11,9 +11,11 @@ CTallyvaneApp theApp;
 BOOL CTallyvaneApp::InitInstance()
 {
     const OneCopyPerFolder claim(WorkingFolder());
+    const std::optional<FilePath> closing = ClosingFileOnCommandLine(::GetCommandLineW());
     if (claim.AnotherCopyRuns())
     {
-        claim.BringTheOtherCopyForward();
+        // A closing file double-clicked while the program runs opens in the running copy.
+        claim.BringTheOtherCopyForward(closing);
         return FALSE;
     }
 
@@ -21,7 +23,7 @@ BOOL CTallyvaneApp::InitInstance()
     Enable3dControlsStatic();
 
     CTallyvaneDlg form;
-    if (const std::optional<FilePath> closing = ClosingFileOnCommandLine(::GetCommandLineW()))
+    if (closing)
         form.OpenAtStart(*closing);
     m_pMainWnd = &form;
     form.DoModal();

@@ -52,6 +52,8 @@ ON_CONTROL_RANGE(EN_KILLFOCUS, kFirstAnalysisInput, kLastAnalysisInput, OnKillFo
 ON_EN_KILLFOCUS(IDC_FIRST_PAYMENT_YEAR, OnKillFocusYear)
 ON_CONTROL_RANGE(EN_CHANGE, kFirstAnalysisInput, kLastAnalysisInput, OnChangeInput)
 ON_MESSAGE(kClosingSavedMessage, OnClosingSaved)
+ON_MESSAGE(WM_COPYDATA, OnCopyData)
+ON_MESSAGE(kOpenHandedClosingMessage, OnOpenHandedClosing)
 ON_WM_CLOSE()
 ON_BN_CLICKED(IDC_RESET, OnReset)
 ON_BN_CLICKED(IDC_SHOW_STATEMENT, OnShowStatement)

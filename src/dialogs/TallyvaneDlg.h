@@ -29,6 +29,10 @@
 
 // Posted to the form when a save of its closing file ended.
 constexpr UINT kClosingSavedMessage = WM_APP + 1;
+// Posted to the form to open the closing file another start of the program handed over.
+constexpr UINT kOpenHandedClosingMessage = WM_APP + 2;
+// The WM_COPYDATA kind with which a second start hands its closing file (a UTF-16 path) over.
+constexpr ULONG_PTR kOpenClosingData = 0x54560001;
 
 class CTallyvaneDlg : public CDialog
 {
@@ -105,6 +109,10 @@ protected:
     // A save of the closing file ended: a failure is told once, and the caption says whether the
     // file is behind the form.
     LRESULT OnClosingSaved(WPARAM failure, LPARAM);
+    // Another start of the program handed over a closing file: it is kept and opened once the
+    // sender has its answer, so the sender never waits on a question asked here.
+    LRESULT OnCopyData(WPARAM, LPARAM data);
+    LRESULT OnOpenHandedClosing(WPARAM, LPARAM);
     // Windows is logging off or shutting down: the program never holds that up.
     BOOL OnQueryEndSession();
     // The session ends: the form is saved as at closing, without a question, since nobody is
@@ -199,6 +207,7 @@ private:
     std::optional<FilePath> m_closingFile;
     std::optional<ClosingContents> m_savedClosing;
     std::optional<FilePath> m_openAtStart;
+    std::optional<FilePath> m_handedClosing;
     std::vector<FilePath> m_recentClosings;
     // How many items of the File menu the recent closings take now, their separator with them.
     int m_recentMenuItems = 0;

@@ -434,3 +434,26 @@ void CTallyvaneDlg::UnlockClosing()
     if (m_closingFile)
         ReleaseClosingLock(*m_closingFile, m_self);
 }
+
+LRESULT CTallyvaneDlg::OnCopyData(WPARAM, LPARAM data)
+{
+    const auto* copied = reinterpret_cast<const COPYDATASTRUCT*>(data);
+    if (!copied || copied->dwData != kOpenClosingData || !copied->lpData ||
+        copied->cbData < sizeof(wchar_t))
+        return FALSE;
+    const auto* path = static_cast<const wchar_t*>(copied->lpData);
+    m_handedClosing = FilePath(std::wstring(path, copied->cbData / sizeof(wchar_t) - 1));
+    ::PostMessageW(m_hWnd, kOpenHandedClosingMessage, 0, 0);
+    return TRUE;
+}
+
+LRESULT CTallyvaneDlg::OnOpenHandedClosing(WPARAM, LPARAM)
+{
+    if (!m_handedClosing)
+        return 0;
+    const FilePath file = *m_handedClosing;
+    m_handedClosing.reset();
+    if (SaveOrDiscardBeforeLeaving())
+        OpenClosing(file);
+    return 0;
+}

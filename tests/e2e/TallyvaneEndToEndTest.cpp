@@ -242,6 +242,38 @@ TEST_F(TallyvaneEndToEnd, AClosingIsOpenInOnePlace)
     EXPECT_EQ(other->WaitForExit(kWait), 0u);
 }
 
+// A closing file double-clicked while the program runs on this folder opens in the running copy,
+// which asks first about the untitled figures it holds; the second start ends at once.
+TEST_F(TallyvaneEndToEnd, ASecondStartHandsItsClosingToTheRunningCopy)
+{
+    const FilePath closing = m_place / "Handed.tallyvane";
+    ClosingContents contents;
+    contents.formFile = FormFile("9\r\n$10.00\r\n", "0", "");
+    ASSERT_EQ(SaveClosingFile(closing, contents), SaveFailure::None);
+    RemoteDialog form = Start();
+    form.SetText(IDC_MONTHS2, "3");
+    form.Focus(IDC_MONTHS3);
+    form.Sync();
+    {
+        RemoteProgram second((m_place / "Tallyvane.exe").wstring(), m_place.wstring(),
+                             L"\"" + closing.wstring() + L"\"");
+        ASSERT_TRUE(second.Started());
+        EXPECT_EQ(second.WaitForExit(kWait), 0u) << "the second start ended";
+    }
+    RemoteDialog question = WaitForMessage();
+    ASSERT_TRUE(question) << "the running copy asks about its untitled figures";
+    question.Click(IDNO);
+    EXPECT_TRUE(question.WaitUntilGone(kWait));
+    RemoteDialog named = RemoteDialog::WaitFor(std::string("Handed.tallyvane - ") + kFormCaption,
+                                               m_program->ProcessId(), kWait);
+    ASSERT_TRUE(named) << "the running copy opened the closing";
+    named.Sync();
+    EXPECT_EQ(named.Text(IDC_MONTHS1), "9");
+    EXPECT_EQ(named.Text(IDC_MONTHS2), "");
+    named.PostClose();
+    ExpectEnded();
+}
+
 // Escape and Enter end the form too, and keep what was typed.
 TEST_F(TallyvaneEndToEnd, EscapeAndEnterKeepTheFigures)
 {
