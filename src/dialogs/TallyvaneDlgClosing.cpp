@@ -12,8 +12,11 @@
 #include "dialogs/ClosingFileDialogs.h"
 #include "dialogs/SaveFailedDlg.h"
 #include "dialogs/SaveQuestionDlg.h"
+#include "framework/LateLibrary.h"
 #include "framework/TextEncoding.h"
 #include "res/resource.h"
+
+#include <shlobj.h>
 
 #include <algorithm>
 
@@ -196,6 +199,11 @@ std::optional<FilePath> CTallyvaneDlg::RecentFolder() const
 
 void CTallyvaneDlg::RememberRecent(const FilePath& file)
 {
+    // The system's recent documents too: the taskbar's and Start's lists show the closing.
+    using AddToRecentFunction = void(WINAPI*)(UINT, LPCVOID);
+    if (const auto addToRecent =
+            LateFunctionAs<AddToRecentFunction>(L"shell32.dll", "SHAddToRecentDocs"))
+        addToRecent(SHARD_PATHW, file.wstring().c_str());
     m_recentClosings = WithRecentClosing(m_recentClosings, file);
     WriteRecentClosings(WorkingFolder(), m_recentClosings);
     ShowRecentClosings();

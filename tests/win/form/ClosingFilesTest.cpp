@@ -13,6 +13,7 @@
 #include "res/resource.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -316,6 +317,10 @@ TEST_F(ClosingFilesTest, KeysAndTheChangedMark)
         AnswerFileDialog("Save As", file);
         Command(window, ID_FILE_SAVE);
         EXPECT_EQ(WindowCaption(window), std::wstring(L"marked.tallyvane - ") + kTitle);
+        // Saved, the closing is among the system's recent documents.
+        wchar_t recent[MAX_PATH] = {};
+        ASSERT_TRUE(SUCCEEDED(::SHGetFolderPathW(nullptr, CSIDL_RECENT, nullptr, 0, recent)));
+        EXPECT_TRUE(std::filesystem::exists(FilePath(recent) / "marked.tallyvane.lnk"));
         SetText(window, IDC_MONTHS1, "3");
         ::SetFocus(::GetDlgItem(window, IDC_MONTHS1));
         ::SetFocus(::GetDlgItem(window, IDC_MONTHS2));
