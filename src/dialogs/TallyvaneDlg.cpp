@@ -77,6 +77,13 @@ CTallyvaneDlg::CTallyvaneDlg(CWnd* parent)
     LoadAccelerators(IDR_FORM_ACCELERATORS);
 }
 
+INT_PTR CTallyvaneDlg::DoModal()
+{
+    const INT_PTR result = CDialog::DoModal();
+    m_saves.Flush();
+    return result;
+}
+
 void CTallyvaneDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);

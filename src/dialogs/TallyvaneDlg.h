@@ -39,6 +39,9 @@ class CTallyvaneDlg : public CDialog
 public:
     explicit CTallyvaneDlg(CWnd* parent = nullptr);
 
+    // Runs the form; when it returns, every save asked for as the user typed is done.
+    INT_PTR DoModal() override;
+
     // The closing file to open once the form shows (the program's command line), as File > Open
     // would open it.
     void OpenAtStart(FilePath closingFile) { m_openAtStart = std::move(closingFile); }
