@@ -395,4 +395,47 @@ TEST_F(ClosingFilesTest, WholeCentPaymentIsACheckedCommandKeptWithTheClosing)
     });
 }
 
+// A closing file that cannot be saved (here: made read-only) is told once, not at every change;
+// the caption says "(not saved)" while the working folder keeps every figure, and the first save
+// that works again takes the mark away.
+TEST_F(ClosingFilesTest, AFailedSaveOfTheClosingFileIsToldOnceAndMarked)
+{
+    const FilePath file = m_elsewhere.Path() / "held.tallyvane";
+    CTallyvaneDlg form;
+    RunModal(form, [&] {
+        const HWND window = form.m_hWnd;
+        AnswerFileDialog("Save As", file);
+        Command(window, ID_FILE_SAVE_AS);
+        ::SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY);
+        const std::wstring marked = std::wstring(L"held.tallyvane (not saved) - ") + kTitle;
+
+        std::string told;
+        WhenMessageOpens(told);
+        SetText(window, IDC_MONTHS1, "5");
+        ::SetFocus(::GetDlgItem(window, IDC_MONTHS1));
+        ::SetFocus(::GetDlgItem(window, IDC_MONTHS2));
+        EXPECT_TRUE(PumpUntil([&] { return WindowCaption(window) == marked; }));
+        EXPECT_NE(told.find("held.tallyvane"), std::string::npos) << told;
+
+        // Another change: still behind, and nothing told again.
+        SetText(window, IDC_MONTHS2, "6");
+        ::SetFocus(::GetDlgItem(window, IDC_MONTHS3));
+        EXPECT_FALSE(PumpUntil([&] { return ::GetForegroundWindow() != window; }))
+            << "a second message";
+        EXPECT_EQ(WindowCaption(window), marked);
+        // Item 1's months, its deposit, item 2's months.
+        EXPECT_EQ(ReadBytes(File("main.txt")).substr(0, 8), "5\r\n\r\n6\r\n")
+            << "the working folder keeps every figure";
+
+        ::SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+        SetText(window, IDC_MONTHS3, "7");
+        ::SetFocus(::GetDlgItem(window, IDC_MONTHS4));
+        EXPECT_TRUE(PumpUntil(
+            [&] { return WindowCaption(window) == L"held.tallyvane - " + std::wstring(kTitle); }));
+        EXPECT_EQ(ReadClosingFile(file).contents.formFile->substr(0, 13),
+                  "5\r\n\r\n6\r\n\r\n7\r\n");
+        form.EndDialog(IDOK);
+    });
+}
+
 } // namespace
