@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -94,6 +96,25 @@ TEST(ScheduleClipboard, TheTwelveMonthsAsARowThenAsAColumn)
     for (int month = 0; month < 12; ++month)
         empty += "\r\n";
     EXPECT_EQ(ScheduleClipboardText({}), empty);
+}
+
+// A schedule copied from its dialog pastes into another as its twelve months, not as the
+// twenty-four cells of its row and its column; a text that only looks like one stays as it is.
+TEST(ScheduleClipboard, AScheduleCopiedPastesAsItsTwelveMonths)
+{
+    const Cells months{"1", "", "$3.00", "4", "5", "6", "7", "8", "9", "10", "11", "1,200.00"};
+    std::array<std::string, 12> schedule;
+    std::copy(months.begin(), months.end(), schedule.begin());
+    const std::string copied = ScheduleClipboardText(schedule);
+    EXPECT_EQ(PastedAmounts(copied), months);
+    EXPECT_EQ(PastedAmounts(ScheduleClipboardText({})), Cells(12, ""));
+
+    // The row followed by a column of other amounts is twenty-four cells.
+    std::string otherColumn = copied;
+    otherColumn.replace(otherColumn.rfind("1,200.00"), 8, "1,300.00");
+    EXPECT_EQ(PastedAmounts(otherColumn).size(), 24u);
+    // The copy without its closing line end, as an editor may keep it, is still the copy.
+    EXPECT_EQ(PastedAmounts(copied.substr(0, copied.size() - 2)), months);
 }
 
 TEST(ScheduleClipboard, TheCaptionNamesTheItemAsTheFormDoes)

@@ -2,6 +2,8 @@
 
 #include "core/closing/ClosingDate.h"
 
+#include <algorithm>
+
 namespace
 {
 constexpr char kNoBreakSpace[] = "\xC2\xA0";
@@ -91,9 +93,19 @@ std::vector<std::string> CellsBetweenSpaces(const std::string& text)
 std::vector<std::string> PastedAmounts(const std::string& text)
 {
     const std::string rows = WithoutClosingLineEnd(text);
-    if (rows.find_first_of("\t\r\n") != std::string::npos)
-        return CellsBetweenTabsAndLineEnds(rows);
-    return CellsBetweenSpaces(rows);
+    if (rows.find_first_of("\t\r\n") == std::string::npos)
+        return CellsBetweenSpaces(rows);
+    std::vector<std::string> cells = CellsBetweenTabsAndLineEnds(rows);
+    // A schedule's own copy holds its twelve months twice, as a row and as a column; pasted into
+    // a schedule it brings the twelve months once.
+    if (cells.size() == 2 * kMonths)
+    {
+        std::array<std::string, kMonths> months;
+        std::copy_n(cells.begin(), kMonths, months.begin());
+        if (WithoutClosingLineEnd(ScheduleClipboardText(months)) == rows)
+            cells.resize(kMonths);
+    }
+    return cells;
 }
 
 std::string AmountsDoNotFitMessage(int amounts, int first)

@@ -14,7 +14,8 @@
 // line end (CR LF, LF or a lone CR) is cut at each of them only: spaces stay inside their cell, and
 // an empty or blank cell between two tabs is an empty cell. A text with neither is cut at runs of
 // spaces, so it has no empty cells, and a blank text none at all. A space is U+0020 or the
-// no-break space U+00A0 that web pages put between words.
+// no-break space U+00A0 that web pages put between words. A schedule's own copy
+// (ScheduleClipboardText) gives its twelve months once.
 std::vector<std::string> PastedAmounts(const std::string& text);
 
 // Why nothing was pasted when `amounts` cells pasted into month `first` (0 = January) run past
