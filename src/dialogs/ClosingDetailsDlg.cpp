@@ -3,6 +3,7 @@
 #include "core/money/NumberFormat.h"
 #include "dialogs/SaveFailedDlg.h"
 #include "fields/EditBoxText.h"
+#include "framework/AccessibleControls.h"
 #include "framework/TextEncoding.h"
 #include "res/resource.h"
 
@@ -117,6 +118,8 @@ void CClosingDetailsDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CClosingDetailsDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    // The boxes are named by the labels before them; a date picker would say its date.
+    SetAccessibleName(m_hWnd, IDC_DETAILS_CLOSING_DATE, L"Closing date");
     SetUtf8Text(m_editLoanNumber, m_details.loanNumber);
     SetUtf8Text(m_editBorrowers, m_details.borrowers);
     SetUtf8Text(m_editAddress, WithBoxLineEnds(m_details.propertyAddress));

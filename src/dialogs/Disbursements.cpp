@@ -1,5 +1,6 @@
 #include "dialogs/Disbursements.h"
 
+#include "core/closing/ClosingDate.h"
 #include "core/escrow/ItemHeadings.h"
 #include "core/escrow/ScheduleClipboard.h"
 #include "core/escrow/Schedules.h"
@@ -8,6 +9,7 @@
 #include "dialogs/SaveFailedDlg.h"
 #include "fields/EditBoxText.h"
 #include "fields/MoneyField.h"
+#include "framework/AccessibleControls.h"
 #include "framework/Clipboard.h"
 #include "framework/TextEncoding.h"
 #include "res/resource.h"
@@ -77,6 +79,9 @@ BOOL CDisbursements::OnInitDialog()
 {
     CDialog::OnInitDialog();
     SetWindowText(ScheduleCaption(m_nItem).c_str());
+    // Each month's box is named after its month: its label comes before the previous box's.
+    for (int index = 0; index < kMonths; ++index)
+        SetAccessibleName(m_hWnd, kMonthBoxes[index], WideFromUtf8(MonthName(index + 1)));
     // No month takes more than a stored line keeps, so no month runs into the next.
     for (CHotEdit& month : m_months)
         month.SendMessage(EM_LIMITTEXT, kLineWriteLimit);

@@ -7,6 +7,7 @@
 #include "dialogs/StatementClipboard.h"
 #include "dialogs/StatementFile.h"
 #include "dialogs/StatementPrint.h"
+#include "framework/AccessibleControls.h"
 #include "framework/TextEncoding.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
@@ -146,6 +147,8 @@ void CStatementDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CStatementDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    SetAccessibleName(m_hWnd, IDC_STATEMENT_BALANCE, L"Escrow account balance, month by month");
+    SetAccessibleName(m_hWnd, IDC_STATEMENT_PAYMENT, WideFromUtf8(kInitialPaymentTitle));
     if (CWinApp* app = AfxGetApp())
         SetIcon(app->LoadIcon(IDR_MAINFRAME), FALSE);
     ShowStatement();

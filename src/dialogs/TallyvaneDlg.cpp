@@ -2,6 +2,7 @@
 
 #include "core/closing/ClosingRecords.h"
 #include "core/closing/WorkingClosing.h"
+#include "core/escrow/ItemHeadings.h"
 #include "core/escrow/ReserveMonths.h"
 #include "core/escrow/Schedules.h"
 #include "core/files/SaveFailureMessage.h"
@@ -16,6 +17,7 @@
 #include "dialogs/SaveFailedDlg.h"
 #include "dialogs/StatementDlg.h"
 #include "fields/EditBoxText.h"
+#include "framework/AccessibleControls.h"
 #include "framework/TextEncoding.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
@@ -122,6 +124,7 @@ BOOL CTallyvaneDlg::OnInitDialog()
     }
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
+    NameControlsForScreenReaders();
 
     for (CLabel* heading : {&m_labelReserves, &m_labelSchedule, &m_labelFirstPayment,
                             &m_labelCushion, &m_labelAdjustment})
@@ -315,6 +318,32 @@ void CTallyvaneDlg::ShowResults(const MonthAmounts& combined)
 void CTallyvaneDlg::ShowCushionEditable()
 {
     m_editCushion.SendMessage(EM_SETREADONLY, TwoMonthsOn());
+}
+
+void CTallyvaneDlg::NameControlsForScreenReaders()
+{
+    for (int item = 1; item <= kEscrowItems; ++item)
+    {
+        const FormItem& line = kFormItems[item - 1];
+        const std::wstring name = WideFromUtf8(ItemSpokenName(item));
+        SetAccessibleName(m_hWnd, line.monthsBox, name + L", months");
+        SetAccessibleName(m_hWnd, line.depositBox, name + L", per month");
+        SetAccessibleName(m_hWnd, line.button, name + L" schedule");
+    }
+    const struct
+    {
+        int id;
+        const wchar_t* name;
+    } named[] = {
+        {IDC_FIRST_PAYMENT_MONTH, L"First payment month"},
+        {IDC_FIRST_PAYMENT_YEAR, L"First payment year"},
+        {IDC_TWO_MONTHS, L"Cushion of two months"},
+        {IDC_CUSHION, L"Escrow cushion"},
+        {IDC_MONTHLY_PAYMENT, L"Monthly escrow payment"},
+        {IDC_ADJUSTMENT, L"Aggregate escrow adjustment"},
+    };
+    for (const auto& control : named)
+        SetAccessibleName(m_hWnd, control.id, control.name);
 }
 
 void CTallyvaneDlg::ShowItemTotal(int item, const MonthAmounts& schedule)

@@ -147,6 +147,9 @@ private:
     void UseSuggestedReserves(const CStatementDlg::Suggestions& suggestions);
     // The cushion box takes typing only while "two months" is off.
     void ShowCushionEditable();
+    // Gives the boxes and buttons the names a screen reader says: the template's labels come
+    // after its boxes, and an item's button shows its total.
+    void NameControlsForScreenReaders();
     // The item's annual total on its button.
     void ShowItemTotal(int item, const MonthAmounts& schedule);
     // The bytes of the form file for the boxes and the "two months" state.

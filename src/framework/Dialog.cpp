@@ -1,5 +1,6 @@
 #include "framework/Dialog.h"
 
+#include "framework/AccessibleControls.h"
 #include "framework/WinApp.h"
 
 #include <commctrl.h>
@@ -105,6 +106,7 @@ BOOL CDialog::UpdateData(BOOL saveAndValidate)
 
 BOOL CDialog::OnInitDialog()
 {
+    DescribeControlsToScreenReaders(m_hWnd);
     CenterWindow();
     UpdateData(FALSE);
     return TRUE;

@@ -6,6 +6,7 @@
 #include "FormFile.h"
 #include "ProgramTest.h"
 #include "SaveMessage.h"
+#include "ScreenReader.h"
 #include "TempFolder.h"
 
 #include "core/closing/ClosingFile.h"
@@ -13,6 +14,7 @@
 #include "res/resource.h"
 
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include <optional>
 #include <string>
@@ -73,6 +75,31 @@ TEST_F(TallyvaneEndToEnd, WorkedExampleFromFilesToTheResult)
     EXPECT_FALSE(form.IsChecked(IDC_TWO_MONTHS));
     EXPECT_EQ(form.Text(IDC_CUSHION), WorkedExample::kTwoMonthsCushion);
     EXPECT_EQ(form.Text(IDC_ADJUSTMENT), WorkedExample::kTwoMonthsAdjustment);
+}
+
+// A screen reader is a program of its own: what it hears comes across from the program's process.
+TEST_F(TallyvaneEndToEnd, AScreenReaderInAnotherProcessHearsTheFormsNamesAndFigures)
+{
+    WorkedExample::Write(Current());
+    RemoteDialog form = Start();
+    const Heard deposit = AskLikeAScreenReader(form.Control(IDC_PER_MONTH4));
+    ASSERT_TRUE(deposit.answered);
+    EXPECT_EQ(AsciiText(deposit.name), "1004. County property taxes, per month");
+    EXPECT_EQ(deposit.role, ROLE_SYSTEM_TEXT);
+
+    const Heard button = AskLikeAScreenReader(form.Control(IDC_ITEM1));
+    EXPECT_EQ(AsciiText(button.name), "1001. Hazard insurance schedule");
+    EXPECT_EQ(button.role, ROLE_SYSTEM_PUSHBUTTON);
+
+    const Heard result = AskLikeAScreenReader(form.Control(IDC_ADJUSTMENT));
+    EXPECT_EQ(AsciiText(result.name), "Aggregate escrow adjustment");
+    EXPECT_EQ(AsciiText(result.value), WorkedExample::kAdjustment);
+
+    form.Click(IDC_TWO_MONTHS);
+    form.Sync();
+    const Heard twoMonths = AskLikeAScreenReader(form.Control(IDC_TWO_MONTHS));
+    EXPECT_EQ(twoMonths.role, ROLE_SYSTEM_CHECKBUTTON);
+    EXPECT_TRUE(twoMonths.state & STATE_SYSTEM_CHECKED);
 }
 
 TEST_F(TallyvaneEndToEnd, TypingAndLeavingFieldsRecomputes)

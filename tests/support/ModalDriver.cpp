@@ -75,6 +75,10 @@ INT_PTR RunModal(CDialog& dialog, std::function<void()> steps)
     --g_depth;
     ::KillTimer(nullptr, timer);
     g_dialog = outer;
+    // Steps still here never ran: the dialog did not open (no window could be made, or its
+    // creation failed), and nothing the steps expect was checked.
+    if (g_steps)
+        ADD_FAILURE() << "the dialog never opened, so the test's steps did not run";
     g_steps = nullptr;
     if (g_waiting.timer && g_waiting.depth == depth)
     {

@@ -9,7 +9,8 @@
 constexpr INT_PTR kDialogLeftOpen = -2;
 
 // Runs DoModal; once the dialog's loop runs, `steps` run inside it. When the steps do not end the
-// dialog (directly or by the messages they post), the driver ends it with kDialogLeftOpen.
+// dialog (directly or by the messages they post), the driver ends it with kDialogLeftOpen. A
+// dialog that never opens, so that the steps never run, fails the test.
 INT_PTR RunModal(CDialog& dialog, std::function<void()> steps);
 
 // Dispatches the thread's messages, with the dialog's keyboard navigation, until `done` holds or

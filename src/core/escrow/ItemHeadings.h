@@ -25,6 +25,13 @@ inline std::string ItemLineHeading(int item)
     return std::to_string(1000 + item) + ".  " + kItemHeadings[item - 1];
 }
 
+// Item N as a screen reader names it, its line number with one space after the point ("1004.
+// County property taxes"): the two spaces of the form's label would be read as a pause.
+inline std::string ItemSpokenName(int item)
+{
+    return std::to_string(1000 + item) + ". " + kItemHeadings[item - 1];
+}
+
 // The caption of item N's schedule dialog, which names the item as its line on the form does.
 inline std::string ScheduleCaption(int item)
 {

@@ -1,0 +1,318 @@
+#include "framework/AccessibleControls.h"
+
+#include "framework/LateLibrary.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <oleacc.h>
+
+#include <string>
+#include <utility>
+
+namespace
+{
+
+// The subclass's identifier among the control's subclasses, and the property that holds the
+// control's name where SetAccessibleName finds it.
+constexpr UINT_PTR kDescribedControl = 0x4443; // "DC"
+constexpr wchar_t kNameProperty[] = L"Tallyvane.AccessibleName";
+
+using CreateStdObjectFunction = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
+using LresultFromObjectFunction = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
+using AllocStringFunction = BSTR(WINAPI*)(const OLECHAR*);
+
+bool IsSelf(const VARIANT& child)
+{
+    return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
+}
+
+std::wstring ClassOf(HWND control)
+{
+    wchar_t name[64] = {};
+    ::GetClassNameW(control, name, static_cast<int>(std::size(name)));
+    return name;
+}
+
+// The role a reader should hear for the control, by its window class and style; 0 for a control
+// this file does not describe (labels, pictures, frames).
+long RoleOfKind(HWND control)
+{
+    const std::wstring kind = ClassOf(control);
+    if (kind == L"Edit")
+        return ROLE_SYSTEM_TEXT;
+    if (kind == WC_LISTVIEWW)
+        return ROLE_SYSTEM_LIST;
+    if (kind == DATETIMEPICK_CLASSW)
+        return ROLE_SYSTEM_DROPLIST;
+    if (kind != L"Button")
+        return 0;
+    switch (::GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK)
+    {
+    case BS_PUSHBUTTON:
+    case BS_DEFPUSHBUTTON:
+        return ROLE_SYSTEM_PUSHBUTTON;
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+    case BS_3STATE:
+    case BS_AUTO3STATE:
+        return ROLE_SYSTEM_CHECKBUTTON;
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON:
+        return ROLE_SYSTEM_RADIOBUTTON;
+    default:
+        return 0;
+    }
+}
+
+// The standard object of a control, answering with the control's name, the role of its kind and
+// its checked state.
+class DescribedAccessible final : public IAccessible
+{
+public:
+    DescribedAccessible(HWND control, IAccessible* standard, std::wstring name)
+        : m_control(control), m_standard(standard), m_name(std::move(name))
+    {
+    }
+
+    // IUnknown. The interfaces a reader asks for beside IAccessible (the window of the object,
+    // the enumeration of its children) are the standard object's own.
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
+    {
+        if (!object)
+            return E_POINTER;
+        if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) || iid == __uuidof(IAccessible))
+        {
+            *object = static_cast<IAccessible*>(this);
+            AddRef();
+            return S_OK;
+        }
+        return m_standard->QueryInterface(iid, object);
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_references; }
+    ULONG STDMETHODCALLTYPE Release() override
+    {
+        const ULONG left = --m_references;
+        if (left == 0)
+            delete this;
+        return left;
+    }
+
+    // IDispatch: the standard object's.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override
+    {
+        return m_standard->GetTypeInfoCount(count);
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override
+    {
+        return m_standard->GetTypeInfo(index, locale, info);
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
+                                            DISPID* ids) override
+    {
+        return m_standard->GetIDsOfNames(iid, names, count, locale, ids);
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags,
+                                     DISPPARAMS* parameters, VARIANT* result, EXCEPINFO* exception,
+                                     UINT* wrong) override
+    {
+        return m_standard->Invoke(id, iid, locale, flags, parameters, result, exception, wrong);
+    }
+
+    // IAccessible: the name, the role and the checked state are the control's; everything else
+    // is the standard object's.
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override
+    {
+        if (!IsSelf(child) || m_name.empty())
+            return m_standard->get_accName(child, name);
+        if (!name)
+            return E_POINTER;
+        const auto allocate =
+            LateFunctionAs<AllocStringFunction>(L"oleaut32.dll", "SysAllocString");
+        *name = allocate ? allocate(m_name.c_str()) : nullptr;
+        return *name ? S_OK : E_OUTOFMEMORY;
+    }
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override
+    {
+        return m_standard->get_accParent(parent);
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override
+    {
+        return m_standard->get_accChildCount(count);
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override
+    {
+        return m_standard->get_accChild(child, object);
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override
+    {
+        return m_standard->get_accValue(child, value);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override
+    {
+        return m_standard->get_accDescription(child, text);
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override
+    {
+        const HRESULT result = m_standard->get_accRole(child, role);
+        if (!IsSelf(child) || FAILED(result) || !role ||
+            (role->vt == VT_I4 && role->lVal != ROLE_SYSTEM_CLIENT))
+            return result;
+        if (const long kind = RoleOfKind(m_control))
+        {
+            role->vt = VT_I4;
+            role->lVal = kind;
+        }
+        return result;
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override
+    {
+        const HRESULT result = m_standard->get_accState(child, state);
+        if (!IsSelf(child) || FAILED(result) || !state || state->vt != VT_I4 ||
+            RoleOfKind(m_control) != ROLE_SYSTEM_CHECKBUTTON)
+            return result;
+        const LRESULT check = ::SendMessageW(m_control, BM_GETCHECK, 0, 0);
+        if (check == BST_CHECKED)
+            state->lVal |= STATE_SYSTEM_CHECKED;
+        else if (check == BST_INDETERMINATE)
+            state->lVal |= STATE_SYSTEM_MIXED;
+        return result;
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override
+    {
+        return m_standard->get_accHelp(child, help);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override
+    {
+        return m_standard->get_accHelpTopic(file, child, topic);
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* keys) override
+    {
+        return m_standard->get_accKeyboardShortcut(child, keys);
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override
+    {
+        return m_standard->get_accFocus(child);
+    }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override
+    {
+        return m_standard->get_accSelection(children);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override
+    {
+        return m_standard->get_accDefaultAction(child, action);
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override
+    {
+        return m_standard->accSelect(flags, child);
+    }
+    HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height,
+                                          VARIANT child) override
+    {
+        return m_standard->accLocation(left, top, width, height, child);
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override
+    {
+        return m_standard->accNavigate(direction, start, end);
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* child) override
+    {
+        return m_standard->accHitTest(x, y, child);
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override
+    {
+        return m_standard->accDoDefaultAction(child);
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override
+    {
+        return m_standard->put_accName(child, name);
+    }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override
+    {
+        return m_standard->put_accValue(child, value);
+    }
+
+private:
+    ~DescribedAccessible() { m_standard->Release(); }
+
+    ULONG m_references = 1;
+    HWND m_control;
+    IAccessible* m_standard;
+    std::wstring m_name;
+};
+
+// The answer to a reader's WM_GETOBJECT for the control's client: its standard object as
+// described, handed over as the system hands objects across; 0 (let the control answer) when the
+// accessibility library or the standard object cannot be had.
+LRESULT DescribedClientObject(HWND control, WPARAM flags, const std::wstring& name)
+{
+    const auto createStandard =
+        LateFunctionAs<CreateStdObjectFunction>(L"oleacc.dll", "CreateStdAccessibleObject");
+    const auto toResult =
+        LateFunctionAs<LresultFromObjectFunction>(L"oleacc.dll", "LresultFromObject");
+    if (!createStandard || !toResult)
+        return 0;
+    IAccessible* standard = nullptr;
+    if (FAILED(createStandard(control, OBJID_CLIENT, __uuidof(IAccessible),
+                              reinterpret_cast<void**>(&standard))) ||
+        !standard)
+        return 0;
+    auto* described = new DescribedAccessible(control, standard, name);
+    const LRESULT result = toResult(__uuidof(IAccessible), flags, described);
+    described->Release();
+    return result;
+}
+
+LRESULT CALLBACK DescribedControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR, DWORD_PTR data)
+{
+    // The control's name, empty while the system's own name stands.
+    auto* name = reinterpret_cast<std::wstring*>(data);
+    switch (message)
+    {
+    case WM_GETOBJECT:
+        // The object's identifier arrives as a 32-bit value.
+        if (static_cast<LONG>(static_cast<DWORD>(lParam)) == OBJID_CLIENT)
+            if (const LRESULT answer = DescribedClientObject(control, wParam, *name))
+                return answer;
+        break;
+    case WM_NCDESTROY:
+        ::RemoveWindowSubclass(control, DescribedControlProc, kDescribedControl);
+        ::RemovePropW(control, kNameProperty);
+        delete name;
+        break;
+    }
+    return ::DefSubclassProc(control, message, wParam, lParam);
+}
+
+} // namespace
+
+void DescribeControlsToScreenReaders(HWND dialog)
+{
+    for (HWND control = ::GetWindow(dialog, GW_CHILD); control;
+         control = ::GetWindow(control, GW_HWNDNEXT))
+    {
+        if (RoleOfKind(control) == 0 || ::GetPropW(control, kNameProperty))
+            continue;
+        auto* name = new std::wstring;
+        if (!::SetPropW(control, kNameProperty, name))
+        {
+            delete name;
+            continue;
+        }
+        if (!::SetWindowSubclass(control, DescribedControlProc, kDescribedControl,
+                                 reinterpret_cast<DWORD_PTR>(name)))
+        {
+            ::RemovePropW(control, kNameProperty);
+            delete name;
+        }
+    }
+}
+
+void SetAccessibleName(HWND dialog, int id, const std::wstring& name)
+{
+    const HWND control = ::GetDlgItem(dialog, id);
+    if (auto* held =
+            control ? static_cast<std::wstring*>(::GetPropW(control, kNameProperty)) : nullptr)
+        *held = name;
+}
