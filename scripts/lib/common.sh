@@ -2,13 +2,14 @@
 TALLYVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
 # Debian packages the builds, the Wine session, the screenshots, the fuzzing, the releases (wixl
-# and msitools for the installer, zip for the portable release) and the print test (a private
-# CUPS server with a PDF queue, and the PDF read back as text) need.
+# and msitools for the installer, zip for the portable release), the print test (a private
+# CUPS server with a PDF queue, and the PDF read back as text) and the browser test (headless
+# Chromium printing the saved statement to a PDF) need.
 TALLYVANE_PACKAGES=(cmake ninja-build g++ googletest libbenchmark-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 fonts-wine
   xvfb xauth imagemagick clang libclang-rt-14-dev clang-format
   wixl msitools zip
-  cups-daemon cups-client cups-core-drivers cups-filters poppler-utils)
+  cups-daemon cups-client cups-core-drivers cups-filters poppler-utils chromium)
 
 # Installs whatever of TALLYVANE_PACKAGES is missing; as non-root prints the apt-get line and fails.
 install_missing_packages() {

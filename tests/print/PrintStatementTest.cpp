@@ -4,11 +4,10 @@
 // CUPS server of its own and reads each PDF back, or counts the queue's jobs. It runs one test at a
 // time, since the queue writes every document to the same file, and it makes the queue turn jobs
 // away before the test of a failed print.
-#include "AppendixE.h"
-#include "core/statement/NamedLoan.h"
 #include "DialogItems.h"
 #include "dialogs/StatementDlg.h"
 #include "ModalDriver.h"
+#include "PrintedStatements.h"
 #include "res/resource.h"
 
 #include <gtest/gtest.h>
@@ -56,14 +55,9 @@ std::string PrintThroughTheDialog(const EscrowStatement& statement, int button =
     return g_told;
 }
 
-EscrowStatement AppendixEStatement()
-{
-    return BuildStatement(AppendixE::Schedules(), AppendixE::Inputs(), "2026");
-}
-
 TEST(PrintStatement, AppendixE)
 {
-    EXPECT_EQ(PrintThroughTheDialog(AppendixEStatement()), "");
+    EXPECT_EQ(PrintThroughTheDialog(PrintedStatements::AppendixEStatement()), "");
 }
 
 // Three bills every month: 49 rows of the running balance, more than a page holds. The year is no
@@ -83,26 +77,20 @@ TEST(PrintStatement, TwoPages)
 // beyond ASCII, and the sentence of the monthly mortgage payment.
 TEST(PrintStatement, NamesTheLoan)
 {
-    EscrowStatement statement = AppendixEStatement();
-    NameTheLoan(statement,
-                {"LN-2026-0042", u8"Jos\u00e9 N\u00fa\u00f1ez and Zo\u00eb \u00c6r\u00f8",
-                 "221 Main Street\nSpringfield, IL 62701", "First Federal Savings", "2026-03-15",
-                 "$1,182.10"},
-                {2026, 3, 10});
-    EXPECT_EQ(PrintThroughTheDialog(statement), "");
+    EXPECT_EQ(PrintThroughTheDialog(PrintedStatements::NamedLoanStatement()), "");
 }
 
 // Cancel prints nothing and tells nothing.
 TEST(PrintStatement, CancelPrintsNothing)
 {
-    EXPECT_EQ(PrintThroughTheDialog(AppendixEStatement(), IDCANCEL), "");
+    EXPECT_EQ(PrintThroughTheDialog(PrintedStatements::AppendixEStatement(), IDCANCEL), "");
 }
 
 // Run while the queue turns jobs away: the document fails, the user is told which printer failed,
 // and the program goes on.
 TEST(PrintStatement, AFailedPrintIsTold)
 {
-    EXPECT_EQ(PrintThroughTheDialog(AppendixEStatement()),
+    EXPECT_EQ(PrintThroughTheDialog(PrintedStatements::AppendixEStatement()),
               "The statement could not be printed on \"TestPDF\".");
 }
 

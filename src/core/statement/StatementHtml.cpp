@@ -94,9 +94,10 @@ std::string StatementHtmlDocument(const EscrowStatement& statement)
            HtmlEscaped(kStatementTitle) +
            "</title>\r\n<style>\r\n"
            "body { margin: 12pt; background: #ffffff; }\r\n"
-           "@page { margin: 15mm; }\r\n"
+           "th, td { vertical-align: top; }\r\n"
+           "@page { size: letter; margin: 15mm; }\r\n"
            "@media print { body { margin: 0; } tr { break-inside: avoid; } "
-           "thead { display: table-header-group; } }\r\n"
+           "thead { display: table-header-group; } h2 { break-after: avoid; } }\r\n"
            "</style>\r\n</head>\r\n<body>\r\n" +
            StatementHtmlFragment(statement) + "\r\n</body>\r\n</html>\r\n";
 }

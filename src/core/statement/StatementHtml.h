@@ -13,5 +13,8 @@
 // wherever they are pasted. Every text is escaped.
 std::string StatementHtmlFragment(const EscrowStatement& statement);
 
-// A self-contained HTML document of the fragment, that prints on plain pages.
+// A self-contained HTML document of the fragment, that prints on plain Letter pages as the printed
+// statement does: no row of the running balance cut by a page's end, its column headings again at
+// the top of every page, the initial escrow payment's title on the page of its lines, and a label
+// beside the first line of a detail of several lines.
 std::string StatementHtmlDocument(const EscrowStatement& statement);
