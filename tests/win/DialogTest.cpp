@@ -489,6 +489,17 @@ TEST(ModalDriver, StepsForADialogThatNeverOpensFailAndGo)
     EXPECT_FALSE(ran);
 }
 
+// A dialog that cannot open (here: its template is missing) fails the test that meant to drive
+// it, rather than passing with none of its steps run.
+TEST(ModalDriver, ADialogThatNeverOpensFailsItsTest)
+{
+    CDialog missing(4242);
+    bool ran = false;
+    EXPECT_NONFATAL_FAILURE(RunModal(missing, [&] { ran = true; }),
+                            "the dialog never opened, so the test's steps did not run");
+    EXPECT_FALSE(ran);
+}
+
 // A second wait while the first still waits fails the test; the first steps still run.
 TEST(ModalDriver, ASecondWaitFailsAndKeepsTheFirst)
 {
