@@ -8,15 +8,12 @@
 #include <oleacc.h>
 
 #include <string>
+#include <unordered_map>
 #include <utility>
+#include <vector>
 
 namespace
 {
-
-// The subclass's identifier among the control's subclasses, and the property that holds the
-// control's name where SetAccessibleName finds it.
-constexpr UINT_PTR kDescribedControl = 0x4443; // "DC"
-constexpr wchar_t kNameProperty[] = L"Tallyvane.AccessibleName";
 
 using CreateStdObjectFunction = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
 using LresultFromObjectFunction = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
@@ -263,56 +260,73 @@ LRESULT DescribedClientObject(HWND control, WPARAM flags, const std::wstring& na
     return result;
 }
 
-LRESULT CALLBACK DescribedControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR, DWORD_PTR data)
+// A described control: its dialog and identifier, its window procedure before this file's, and
+// its name, empty while the system's own name stands. Kept by the thread that made the controls,
+// which is the one their messages arrive on, and not as window properties: at a dialog's start
+// every call to the window server counts.
+struct DescribedControl
 {
-    // The control's name, empty while the system's own name stands.
-    auto* name = reinterpret_cast<std::wstring*>(data);
+    HWND dialog;
+    int id;
+    WNDPROC previous;
+    std::wstring name;
+};
+thread_local std::unordered_map<HWND, DescribedControl> t_described;
+
+LRESULT CALLBACK DescribedControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const auto found = t_described.find(control);
+    if (found == t_described.end())
+        return ::DefWindowProcA(control, message, wParam, lParam);
+    const WNDPROC previous = found->second.previous;
     switch (message)
     {
     case WM_GETOBJECT:
         // The object's identifier arrives as a 32-bit value.
         if (static_cast<LONG>(static_cast<DWORD>(lParam)) == OBJID_CLIENT)
-            if (const LRESULT answer = DescribedClientObject(control, wParam, *name))
+            if (const LRESULT answer = DescribedClientObject(control, wParam, found->second.name))
                 return answer;
         break;
     case WM_NCDESTROY:
-        ::RemoveWindowSubclass(control, DescribedControlProc, kDescribedControl);
-        ::RemovePropW(control, kNameProperty);
-        delete name;
+        // The window's last message: nothing of it is asked for again.
+        t_described.erase(found);
         break;
     }
-    return ::DefSubclassProc(control, message, wParam, lParam);
+    return ::CallWindowProcA(previous, control, message, wParam, lParam);
 }
 
 } // namespace
 
 void DescribeControlsToScreenReaders(HWND dialog)
 {
-    for (HWND control = ::GetWindow(dialog, GW_CHILD); control;
-         control = ::GetWindow(control, GW_HWNDNEXT))
+    // The controls in one call to the window server, rather than one call for each. The dialog's
+    // window procedures are the ANSI ones, as the controls' own are: replacing them so keeps
+    // the messages as the controls and the framework's subclasses expect them.
+    std::vector<HWND> controls;
+    ::EnumChildWindows(
+        dialog,
+        [](HWND control, LPARAM list) -> BOOL {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(control);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&controls));
+    for (const HWND control : controls)
     {
-        if (RoleOfKind(control) == 0 || ::GetPropW(control, kNameProperty))
+        if (RoleOfKind(control) == 0 || t_described.count(control))
             continue;
-        auto* name = new std::wstring;
-        if (!::SetPropW(control, kNameProperty, name))
-        {
-            delete name;
-            continue;
-        }
-        if (!::SetWindowSubclass(control, DescribedControlProc, kDescribedControl,
-                                 reinterpret_cast<DWORD_PTR>(name)))
-        {
-            ::RemovePropW(control, kNameProperty);
-            delete name;
-        }
+        DescribedControl& described = t_described[control];
+        described.dialog = dialog;
+        described.id = ::GetDlgCtrlID(control);
+        described.previous = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(
+            control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DescribedControlProc)));
+        if (!described.previous)
+            t_described.erase(control);
     }
 }
 
 void SetAccessibleName(HWND dialog, int id, const std::wstring& name)
 {
-    const HWND control = ::GetDlgItem(dialog, id);
-    if (auto* held =
-            control ? static_cast<std::wstring*>(::GetPropW(control, kNameProperty)) : nullptr)
-        *held = name;
+    for (auto& [control, described] : t_described)
+        if (described.dialog == dialog && described.id == id)
+            described.name = name;
 }
