@@ -6,7 +6,8 @@
 //   - a focus change out of a deposit box whose text changed, which recalculates and saves the
 //     form file and the closing file as typed: the time the window's thread takes, and the time
 //     until both saves are on disk, beside the eight files read plus one safe save of a file the
-//     size of the closing file.
+//     size of the closing file; and one out of the box unchanged, which saves nothing, beside the
+//     eight files read.
 // All run alternately in one process, on the form's own thread, once its window shows; medians
 // and their ratios are printed, then the medians of the recalculation's parts, each timed alone,
 // to show where the time beyond the floor goes.
@@ -207,8 +208,8 @@ void MeasuredForm::Measure()
     // A text that differs from the one saved last: the rounds alternate two amounts, the form
     // holding the first.
     const char* const typedTexts[] = {"100.00", "100.50"};
-    std::vector<double> recalculate, bare, focusChange, untilSaved, saveFloor, keyChanged,
-        keyUnchanged;
+    std::vector<double> recalculate, bare, focusChange, untilSaved, saveFloor, focusUnchanged,
+        keyChanged, keyUnchanged;
     std::vector<std::vector<double>> partTimes(std::size(parts));
     bool measured = true;
     for (int round = 0; round < m_rounds; ++round)
@@ -235,7 +236,13 @@ void MeasuredForm::Measure()
         SaveFileSafely(floorFile, floorBytes);
         saveFloor.push_back((Now() - start) * 1e6);
 
-        // Nothing changed since the save: a recalculation shows the same and saves nothing.
+        // Nothing changed since the save: leaving the box again, and a recalculation, show the
+        // same and save nothing.
+        ::SetFocus(typedBox);
+        start = Now();
+        ::SetFocus(nextBox);
+        focusUnchanged.push_back((Now() - start) * 1e6);
+
         start = Now();
         Recalculate();
         recalculate.push_back((Now() - start) * 1e6);
@@ -284,6 +291,9 @@ void MeasuredForm::Measure()
                 "saved %.1f us, ratio %.2f; floor (files and one safe save of %zu bytes) %.1f us\n",
                 Median(focusChange), Median(focusChange) / Median(saveFloor), Median(untilSaved),
                 Median(untilSaved) / Median(saveFloor), floorBytes.size(), Median(saveFloor));
+    std::printf("focus change out of an unchanged box median: %.1f us, ratio %.2f (file floor as "
+                "above)\n",
+                Median(focusUnchanged), Median(focusUnchanged) / Median(bare));
     for (std::size_t part = 0; part < std::size(parts); ++part)
         std::printf("  %-30s %8.1f us\n", parts[part].name, Median(partTimes[part]));
 }
