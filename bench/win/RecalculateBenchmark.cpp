@@ -164,6 +164,7 @@ void MeasuredForm::Measure()
     const HWND cushionBox = box(IDC_CUSHION);
     const HWND paymentBox = box(IDC_MONTHLY_PAYMENT);
     const HWND resultBox = box(IDC_ADJUSTMENT);
+    WorkingSchedules schedules;
     EscrowInputs inputs;
     const std::string payment = WindowText(paymentBox);
     const std::string result = WindowText(resultBox);
@@ -174,7 +175,7 @@ void MeasuredForm::Measure()
         const char* name;
         std::function<void()> run;
     } parts[] = {
-        {"reading the schedule files", [] { ReadItemSchedules(WorkingFolder()); }},
+        {"reading the schedule files", [&] { schedules = ReadWorkingSchedules(WorkingFolder()); }},
         {"reading the inputs' texts",
          [&] {
              for (int index = 0; index < kEscrowItems; ++index)
@@ -201,7 +202,8 @@ void MeasuredForm::Measure()
          }},
         {"the data exchange", [this] { UpdateData(TRUE); }},
         // What a save as typed of the closing adds on the window's thread.
-        {"reading the working closing", [] { ReadWorkingClosing(WorkingFolder()); }},
+        {"reading the other working files",
+         [&] { ReadWorkingClosing(WorkingFolder(), schedules); }},
         {"the closing file's bytes", [&] { ClosingFileBytes(closing); }},
     };
 
