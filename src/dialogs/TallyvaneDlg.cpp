@@ -271,10 +271,10 @@ void CTallyvaneDlg::LoadForm()
     // What the form file holds needs no save until a box changes.
     m_savedFormFile = FormFileBytes();
     ShowCushionEditable();
-    const ItemSchedules schedules = ReadItemSchedules(WorkingFolder());
+    const WorkingSchedules schedules = ReadWorkingSchedules(WorkingFolder());
     for (int item = 1; item <= kEscrowItems; ++item)
-        ShowItemTotal(item, schedules[item - 1]);
-    ShowFigures(CombinedSchedule(schedules));
+        ShowItemTotal(item, schedules.amounts[item - 1]);
+    ShowFigures(schedules);
 }
 
 void CTallyvaneDlg::EditSchedule(int item)
@@ -298,10 +298,10 @@ EscrowInputs CTallyvaneDlg::ReadInputs() const
     return inputs;
 }
 
-void CTallyvaneDlg::ShowFigures(const MonthAmounts& combined)
+void CTallyvaneDlg::ShowFigures(const WorkingSchedules& schedules)
 {
-    ShowResults(combined);
-    SaveAsTyped();
+    ShowResults(CombinedSchedule(schedules.amounts));
+    SaveAsTyped(&schedules);
     ShowCaption();
 }
 
@@ -353,7 +353,7 @@ void CTallyvaneDlg::ShowItemTotal(int item, const MonthAmounts& schedule)
 
 void CTallyvaneDlg::Recalculate()
 {
-    ShowFigures(CombinedSchedule(ReadItemSchedules(WorkingFolder())));
+    ShowFigures(ReadWorkingSchedules(WorkingFolder()));
 }
 
 void CTallyvaneDlg::OnItemButton(UINT id)
@@ -362,9 +362,9 @@ void CTallyvaneDlg::OnItemButton(UINT id)
     if (item == 0)
         return;
     EditSchedule(item);
-    const ItemSchedules schedules = ReadItemSchedules(WorkingFolder());
-    ShowItemTotal(item, schedules[item - 1]);
-    ShowFigures(CombinedSchedule(schedules));
+    const WorkingSchedules schedules = ReadWorkingSchedules(WorkingFolder());
+    ShowItemTotal(item, schedules.amounts[item - 1]);
+    ShowFigures(schedules);
 }
 
 void CTallyvaneDlg::OnTwoMonths()
@@ -424,9 +424,9 @@ void CTallyvaneDlg::OnShowStatement()
 {
     // One reading of the schedules serves the analysis, the statement and the suggestions, so all
     // show the same; the statement is modal, so they stay the schedules on disk while it shows.
-    const ItemSchedules schedules = ReadItemSchedules(WorkingFolder());
+    const WorkingSchedules schedules = ReadWorkingSchedules(WorkingFolder());
     const CStatementDlg::Suggestions suggestions =
-        SuggestReserves(schedules, TextOf(m_editFirstPaymentMonth), TwoMonthsOn());
+        SuggestReserves(schedules.amounts, TextOf(m_editFirstPaymentMonth), TwoMonthsOn());
     CStatementDlg statement(AnalyzeForStatement(schedules), this);
     statement.OfferWholeCentChoice(m_bWholeCent, [this, &schedules](bool on) {
         SetWholeCentPayment(on);
@@ -439,12 +439,12 @@ void CTallyvaneDlg::OnShowStatement()
     statement.DoModal();
 }
 
-EscrowStatement CTallyvaneDlg::AnalyzeForStatement(const ItemSchedules& schedules)
+EscrowStatement CTallyvaneDlg::AnalyzeForStatement(const WorkingSchedules& schedules)
 {
-    ShowFigures(CombinedSchedule(schedules));
+    ShowFigures(schedules);
     // The year is the one text of the boxes the statement shows; the statement's texts are UTF-8.
-    EscrowStatement statement =
-        BuildStatement(schedules, ReadInputs(), Utf8FromCodePage(TextOf(m_editFirstPaymentYear)));
+    EscrowStatement statement = BuildStatement(schedules.amounts, ReadInputs(),
+                                               Utf8FromCodePage(TextOf(m_editFirstPaymentYear)));
     SYSTEMTIME today{};
     ::GetLocalTime(&today);
     NameTheLoan(statement, m_details, CalendarDate{today.wYear, today.wMonth, today.wDay});

@@ -14,6 +14,7 @@
 #include "controls/Picture.h"
 #include "core/closing/ClosingFile.h"
 #include "core/closing/ClosingLock.h"
+#include "core/closing/WorkingClosing.h"
 #include "core/escrow/EscrowAnalysis.h"
 #include "core/files/SafeSave.h"
 #include "core/files/SaveQueue.h"
@@ -135,13 +136,13 @@ private:
 
     // The texts of the boxes the analysis reads.
     EscrowInputs ReadInputs() const;
-    // Shows the figures of the boxes against the combined schedule, then saves what changed;
+    // Shows the figures of the boxes against the schedules as read, then saves what changed;
     // while "two months" is on, the cushion is first set to two monthly payments.
-    void ShowFigures(const MonthAmounts& combined);
+    void ShowFigures(const WorkingSchedules& schedules);
     // The figures alone, without saving: what typing shows before the focus leaves the box.
     void ShowResults(const MonthAmounts& combined);
     // The analysis, then the statement of the same inputs over the same schedules.
-    EscrowStatement AnalyzeForStatement(const ItemSchedules& schedules);
+    EscrowStatement AnalyzeForStatement(const WorkingSchedules& schedules);
     // Writes each suggested item's reserve months and monthly deposit into its boxes; the other
     // items' boxes stay as they are.
     void UseSuggestedReserves(const CStatementDlg::Suggestions& suggestions);
@@ -158,8 +159,8 @@ private:
     static std::string ClearedFormFileBytes();
 
     // The closing the form holds now: its boxes, the working folder's schedules, the details and
-    // the whole-cent choice.
-    ClosingContents CurrentClosing();
+    // the whole-cent choice. The schedule files are those just read, if given; else they are read.
+    ClosingContents CurrentClosing(const WorkingSchedules* read = nullptr);
     // Whether the closing holds figures its closing file does not have (an untitled one: any).
     bool HoldsUnsavedFigures();
     // Asks whether to save a closing whose figures would be lost; false when the user cancels, or
@@ -186,8 +187,9 @@ private:
     // The caption for the closing file and whether the form holds figures the file does not have.
     void ShowCaption();
     // Saves what changed as the user typed it, off the window's thread: the form file when its
-    // bytes changed, and the closing file when the closing has one and it is behind.
-    void SaveAsTyped();
+    // bytes changed, and the closing file when the closing has one and it is behind. The closing's
+    // schedule files are those just read, if given, so they are not read twice.
+    void SaveAsTyped(const WorkingSchedules* read = nullptr);
     // The whole-cent choice's check mark in the menu.
     void ShowWholeCentChoice();
 

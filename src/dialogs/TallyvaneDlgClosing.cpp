@@ -61,9 +61,12 @@ std::wstring WindowTextOf(HWND window)
 
 } // namespace
 
-ClosingContents CTallyvaneDlg::CurrentClosing()
+ClosingContents CTallyvaneDlg::CurrentClosing(const WorkingSchedules* read)
 {
-    ClosingContents closing = ReadWorkingClosing(WorkingFolder()).value_or(ClosingContents{});
+    const std::optional<FilePath> folder = WorkingFolder();
+    ClosingContents closing =
+        (read ? ReadWorkingClosing(folder, *read) : ReadWorkingClosing(folder))
+            .value_or(ClosingContents{});
     closing.formFile = FormFileBytes();
     closing.details = m_details;
     closing.wholeCentPayment = m_bWholeCent;
@@ -359,7 +362,7 @@ void CTallyvaneDlg::OnHelpAbout()
     about.DoModal();
 }
 
-void CTallyvaneDlg::SaveAsTyped()
+void CTallyvaneDlg::SaveAsTyped(const WorkingSchedules* read)
 {
     std::string formFile = FormFileBytes();
     if (formFile != m_savedFormFile)
@@ -369,7 +372,7 @@ void CTallyvaneDlg::SaveAsTyped()
     }
     if (!m_closingFile)
         return;
-    const ClosingContents closing = CurrentClosing();
+    const ClosingContents closing = CurrentClosing(read);
     if (!m_closingFileBehind && m_savedClosing && SameFigures(closing, *m_savedClosing))
         return;
     m_savedClosing = closing;

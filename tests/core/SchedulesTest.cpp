@@ -79,10 +79,12 @@ TEST_F(SchedulesTest, ScheduleLinesFollowTheReadingRules)
     expected[0] = 5;
     expected[1] = 0;
     EXPECT_EQ(ReadScheduleAmounts(folder / "part3.txt"), expected);
+    EXPECT_EQ(ScheduleAmounts(ReadBytes(folder / "part3.txt")), expected);
 
     WriteSchedule(4, {"$1,200.00", "abc", "", "\"7\"", "1 2", "", "", "", "", "", "", "1", "99"});
-    EXPECT_EQ(ReadScheduleAmounts(folder / "part4.txt"),
-              (MonthAmounts{1200, 0, 0, 7, 1, 0, 0, 0, 0, 0, 0, 1}));
+    const MonthAmounts fourth{1200, 0, 0, 7, 1, 0, 0, 0, 0, 0, 0, 1};
+    EXPECT_EQ(ReadScheduleAmounts(folder / "part4.txt"), fourth);
+    EXPECT_EQ(ScheduleAmounts(ReadBytes(folder / "part4.txt")), fourth);
 }
 
 TEST_F(SchedulesTest, ItemTotals)

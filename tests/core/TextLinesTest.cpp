@@ -11,13 +11,18 @@
 namespace
 {
 
-std::vector<std::string> ReadLines(const FilePath& file, std::size_t count)
+std::vector<std::string> ReadLines(LineReader& reader, std::size_t count)
 {
-    LineReader reader(file);
     std::vector<std::string> lines;
     for (std::size_t i = 0; i < count; ++i)
         lines.push_back(reader.ReadLine());
     return lines;
+}
+
+std::vector<std::string> ReadLines(const FilePath& file, std::size_t count)
+{
+    LineReader reader(file);
+    return ReadLines(reader, count);
 }
 
 struct ReadCase
@@ -27,6 +32,7 @@ struct ReadCase
     std::vector<std::string> reads;
 };
 
+// A file, and its bytes read from memory.
 TEST(LineReader, FollowsTheTextModeLineRules)
 {
     const std::string a499(499, 'a');
@@ -59,6 +65,9 @@ TEST(LineReader, FollowsTheTextModeLineRules)
         TempFolder folder;
         WriteBytes(folder / "f.txt", c.bytes);
         EXPECT_EQ(ReadLines(folder / "f.txt", c.reads.size()), c.reads) << c.what;
+        LineReader inMemory{std::string_view(c.bytes)};
+        EXPECT_EQ(ReadLines(inMemory, c.reads.size()), c.reads) << c.what << ", in memory";
+        EXPECT_TRUE(inMemory.AtEnd()) << c.what << ", in memory";
     }
 }
 
@@ -80,9 +89,13 @@ TEST(LineReader, CrLfSplitAcrossTheReadBuffer)
 
 TEST(LineReader, HugeSingleLineIsReadInBoundedPieces)
 {
+    const std::string bytes(10 * 1024 * 1024, '9');
     TempFolder folder;
-    WriteBytes(folder / "f.txt", std::string(10 * 1024 * 1024, '9'));
+    WriteBytes(folder / "f.txt", bytes);
     for (const std::string& line : ReadLines(folder / "f.txt", 12))
+        EXPECT_EQ(line, std::string(499, '9'));
+    LineReader inMemory{std::string_view(bytes)};
+    for (const std::string& line : ReadLines(inMemory, 12))
         EXPECT_EQ(line, std::string(499, '9'));
 }
 
@@ -97,6 +110,8 @@ TEST(LineReader, TellsTheEndOfTheFileFromAnEmptyLine)
     EXPECT_EQ(reader.ReadLine(), "");
     EXPECT_TRUE(reader.AtEnd());
     EXPECT_TRUE(LineReader(folder / "missing" / "f.txt").AtEnd());
+    EXPECT_FALSE(LineReader(std::string_view("\r\n")).AtEnd());
+    EXPECT_TRUE(LineReader(std::string_view()).AtEnd());
 }
 
 TEST(LineReader, MissingFileIsCreatedEmptyWhenTheFolderExists)

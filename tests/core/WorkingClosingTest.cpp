@@ -1,5 +1,6 @@
 #include "core/closing/WorkingClosing.h"
 
+#include "core/escrow/Schedules.h"
 #include "core/files/WorkingFiles.h"
 
 #include "FormFile.h"
@@ -7,7 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace
 {
@@ -66,6 +70,89 @@ TEST(WorkingClosing, AWorkingFileTooLargeForAClosingFileMakesNone)
         WriteBytes(folder / name, std::string(kClosingFileSizeLimit, '1'));
         EXPECT_TRUE(ReadWorkingClosing(folder.Path())) << name;
     }
+}
+
+// The files of the folder, name and bytes, in name order.
+std::vector<std::pair<std::string, std::string>> FolderFiles(const FilePath& folder)
+{
+    std::vector<std::pair<std::string, std::string>> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        files.emplace_back(entry.path().filename().u8string(), ReadBytes(entry.path()));
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+// One reading of the schedule files gives the analysis and the closing what reading them for the
+// analysis and then reading the working closing gives: the same amounts, the same bytes, a missing
+// file left behind empty in both, and no closing when a file is too large for one.
+TEST(WorkingClosing, OneReadingOfTheSchedulesGivesWhatTwoReadingsGive)
+{
+    const std::string a499(499, '5');
+    const struct
+    {
+        const char* what;
+        std::vector<std::pair<std::string, std::string>> files;
+    } cases[] = {
+        {"no file at all", {}},
+        {"schedules as the dialog saves them, the others missing",
+         {{"part1.txt", "\r\n\r\n600.00\r\n"}, {"part3.txt", "$1,200.00\r\n"}}},
+        {"lines by the reading rules",
+         {{"part2.txt", "1\r2\r\n3\n4"},
+          {"part4.txt", a499 + "\r\n7\r\n"},
+          {"part8.txt", std::string("\xFF\xFE\0"
+                                    "9",
+                                    4)}}},
+        {"a form, details and whole-cent file beside them",
+         {{"main.txt", FormFile("4\r\n$50.00\r\n", "1", "100")},
+          {"details.txt", "loan number = 7\r\n"},
+          {"wholecent.txt", "1"},
+          {"part5.txt", "80\r\n"}}},
+        {"a schedule too large for a closing file",
+         {{"part6.txt", "7\r\n8\r\n" + std::string(kClosingFileSizeLimit, '9')},
+          {"part7.txt", "6\r\n"}}},
+        {"a form file too large for a closing file",
+         {{"main.txt", std::string(kClosingFileSizeLimit + 1, '1')}, {"part1.txt", "3\r\n"}}},
+    };
+    for (const auto& c : cases)
+    {
+        TempFolder once, twice;
+        for (const auto& [name, bytes] : c.files)
+        {
+            WriteBytes(once / name, bytes);
+            WriteBytes(twice / name, bytes);
+        }
+        const WorkingSchedules read = ReadWorkingSchedules(once.Path());
+        EXPECT_EQ(read.amounts, ReadItemSchedules(twice.Path())) << c.what;
+        const std::optional<ClosingContents> closing = ReadWorkingClosing(twice.Path());
+        EXPECT_EQ(ReadWorkingClosing(once.Path(), read), closing) << c.what;
+        if (read.files && closing)
+        {
+            EXPECT_EQ(*read.files, closing->scheduleFiles) << c.what;
+        }
+        EXPECT_EQ(FolderFiles(once.Path()), FolderFiles(twice.Path())) << c.what;
+    }
+    // A schedule too large for a closing file still gives the analysis its first lines.
+    TempFolder folder;
+    WriteBytes(folder / "part6.txt", "7\r\n8\r\n" + std::string(kClosingFileSizeLimit, '9'));
+    const WorkingSchedules large = ReadWorkingSchedules(folder.Path());
+    EXPECT_FALSE(large.files);
+    EXPECT_EQ(large.amounts[5][0], 7);
+    EXPECT_EQ(large.amounts[5][1], 8);
+}
+
+// Without a folder to create them in, the missing schedules stay missing and count 0.
+TEST(WorkingClosing, OneReadingWithoutAFolderCreatesNothing)
+{
+    TempFolder place;
+    for (const std::optional<FilePath>& folder :
+         {std::optional<FilePath>(place / "missing"), std::optional<FilePath>()})
+    {
+        const WorkingSchedules read = ReadWorkingSchedules(folder);
+        EXPECT_EQ(read.amounts, ItemSchedules{});
+        ASSERT_TRUE(read.files);
+        EXPECT_EQ(*read.files, ScheduleFileBytes{});
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(place.Path()));
 }
 
 TEST(WorkingClosing, TheDetailsFileHoldsTheDetailsEscaped)

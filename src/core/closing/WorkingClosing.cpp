@@ -46,6 +46,48 @@ SaveFailure DeleteWorkingFile(const std::optional<FilePath>& file)
 #endif
 }
 
+// Takes a working file's bytes as a closing holds them: a file that cannot be read as empty, a
+// missing one as none. False for a file larger than a closing file may be.
+bool TakeClosingBytes(FileBytes file, std::optional<std::string>& bytes)
+{
+    switch (file.status)
+    {
+    case FileBytes::Status::Whole:
+        bytes = std::move(file.bytes);
+        return true;
+    case FileBytes::Status::Unreadable:
+        bytes = std::string();
+        return true;
+    case FileBytes::Status::Missing:
+        bytes = std::nullopt;
+        return true;
+    case FileBytes::Status::TooLarge:
+        break;
+    }
+    return false;
+}
+
+// The closing the working folder holds around the schedule files' bytes (none: one of them was
+// too large): the form, details and whole-cent files are read.
+std::optional<ClosingContents> ClosingAround(const std::optional<FilePath>& folder,
+                                             const std::optional<ScheduleFileBytes>& scheduleFiles)
+{
+    ClosingContents contents;
+    const auto read = [&](const std::string& name, std::optional<std::string>& bytes) {
+        return TakeClosingBytes(ReadFileBytes(FileIn(folder, name), kClosingFileSizeLimit), bytes);
+    };
+    if (!scheduleFiles || !read(kFormFileName, contents.formFile))
+        return std::nullopt;
+    contents.scheduleFiles = *scheduleFiles;
+    std::optional<std::string> details;
+    if (!read(kDetailsFileName, details))
+        return std::nullopt;
+    if (details)
+        contents.details = ClosingText::ParseDetailsLines(*details);
+    contents.wholeCentPayment = ReadWholeCentFile(folder);
+    return contents;
+}
+
 struct WorkingFile
 {
     std::string name;
@@ -91,37 +133,43 @@ SaveFailure WriteWholeCentFile(const std::optional<FilePath>& folder, bool whole
 
 std::optional<ClosingContents> ReadWorkingClosing(const std::optional<FilePath>& folder)
 {
-    ClosingContents contents;
-    const auto read = [&](const std::string& name, std::optional<std::string>& bytes) {
-        FileBytes file = ReadFileBytes(FileIn(folder, name), kClosingFileSizeLimit);
-        switch (file.status)
-        {
-        case FileBytes::Status::Whole:
-            bytes = std::move(file.bytes);
-            return true;
-        case FileBytes::Status::Unreadable:
-            bytes = std::string();
-            return true;
-        case FileBytes::Status::Missing:
-            bytes = std::nullopt;
-            return true;
-        case FileBytes::Status::TooLarge:
-            break;
-        }
-        return false;
-    };
-    if (!read(kFormFileName, contents.formFile))
-        return std::nullopt;
+    std::optional<ScheduleFileBytes> files(std::in_place);
+    for (int item = 1; item <= kEscrowItems && files; ++item)
+        if (!TakeClosingBytes(ReadFileBytes(ScheduleFilePath(folder, item), kClosingFileSizeLimit),
+                              (*files)[item - 1]))
+            files.reset();
+    return ClosingAround(folder, files);
+}
+
+WorkingSchedules ReadWorkingSchedules(const std::optional<FilePath>& folder)
+{
+    WorkingSchedules schedules;
+    schedules.files.emplace();
     for (int item = 1; item <= kEscrowItems; ++item)
-        if (!read(ScheduleFileName(item), contents.scheduleFiles[item - 1]))
-            return std::nullopt;
-    std::optional<std::string> details;
-    if (!read(kDetailsFileName, details))
-        return std::nullopt;
-    if (details)
-        contents.details = ClosingText::ParseDetailsLines(*details);
-    contents.wholeCentPayment = ReadWholeCentFile(folder);
-    return contents;
+    {
+        const std::optional<FilePath> path = ScheduleFilePath(folder, item);
+        FileBytes file = ReadFileBytes(path, kClosingFileSizeLimit);
+        if (file.status == FileBytes::Status::Whole)
+        {
+            schedules.amounts[item - 1] = ScheduleAmounts(file.bytes);
+        }
+        else
+        {
+            // The line reader as ever, which creates a missing file and reads the start of any
+            // other; then the file as it is after that.
+            schedules.amounts[item - 1] = ReadScheduleAmounts(path);
+            file = ReadFileBytes(path, kClosingFileSizeLimit);
+        }
+        if (schedules.files && !TakeClosingBytes(std::move(file), (*schedules.files)[item - 1]))
+            schedules.files.reset();
+    }
+    return schedules;
+}
+
+std::optional<ClosingContents> ReadWorkingClosing(const std::optional<FilePath>& folder,
+                                                  const WorkingSchedules& schedules)
+{
+    return ClosingAround(folder, schedules.files);
 }
 
 WorkingFileFailure WriteWorkingClosing(const std::optional<FilePath>& folder,

@@ -7,6 +7,7 @@
 #include "core/files/SafeSave.h"
 #include "core/files/WorkingFolder.h"
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -32,6 +33,29 @@ SaveFailure WriteWholeCentFile(const std::optional<FilePath>& folder, bool whole
 // details and the whole-cent choice. Nothing is created. None when a working file is larger than
 // a closing file may be: such a closing could not be saved whole.
 std::optional<ClosingContents> ReadWorkingClosing(const std::optional<FilePath>& folder);
+
+// The schedule files' bytes as a closing holds them, item 1 first.
+using ScheduleFileBytes = std::array<std::optional<std::string>, kEscrowItems>;
+
+// The working folder's schedule files read once, for the analysis and for the closing alike.
+struct WorkingSchedules
+{
+    // Each item's amounts, as ReadItemSchedules reads them (a missing file is created empty).
+    ItemSchedules amounts{};
+    // Each file's bytes as ReadWorkingClosing reads them after that: nullopt for a file still
+    // missing, empty for one that cannot be read. None when a file is larger than a closing file
+    // may be, since the folder then makes no closing.
+    std::optional<ScheduleFileBytes> files;
+};
+
+// Reads the eight schedule files: what ReadItemSchedules gives, together with what
+// ReadWorkingClosing would find in them then, each file opened once when it is there and whole.
+WorkingSchedules ReadWorkingSchedules(const std::optional<FilePath>& folder);
+
+// ReadWorkingClosing with the schedule files as they were read: only the form, details and
+// whole-cent files are read.
+std::optional<ClosingContents> ReadWorkingClosing(const std::optional<FilePath>& folder,
+                                                  const WorkingSchedules& schedules);
 
 // A working file that could not be written or deleted, and why.
 struct WorkingFileFailure

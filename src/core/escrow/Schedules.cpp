@@ -15,13 +15,29 @@ std::optional<FilePath> ScheduleFilePath(const std::optional<FilePath>& folder, 
     return *folder / ScheduleFileName(item);
 }
 
-MonthAmounts ReadScheduleAmounts(const std::optional<FilePath>& file)
+namespace
+{
+
+MonthAmounts AmountsOf(LineReader& reader)
 {
     MonthAmounts amounts{};
-    LineReader reader(file);
     for (double& amount : amounts)
         amount = ParseMoney(reader.ReadLine());
     return amounts;
+}
+
+} // namespace
+
+MonthAmounts ReadScheduleAmounts(const std::optional<FilePath>& file)
+{
+    LineReader reader(file);
+    return AmountsOf(reader);
+}
+
+MonthAmounts ScheduleAmounts(std::string_view bytes)
+{
+    LineReader reader(bytes);
+    return AmountsOf(reader);
 }
 
 ItemSchedules ReadItemSchedules(const std::optional<FilePath>& folder)

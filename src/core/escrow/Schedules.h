@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 // The name of escrow item N's schedule file: "part", N in decimal, ".txt".
 std::string ScheduleFileName(int item);
@@ -17,6 +18,10 @@ std::optional<FilePath> ScheduleFilePath(const std::optional<FilePath>& folder, 
 // The twelve amounts of a schedule file, read as money text, January first. Missing lines, and
 // a file that cannot be opened, count 0; lines after the twelfth are not read.
 MonthAmounts ReadScheduleAmounts(const std::optional<FilePath>& file);
+
+// The twelve amounts of a schedule file's bytes, as ReadScheduleAmounts reads the file holding
+// them.
+MonthAmounts ScheduleAmounts(std::string_view bytes);
 
 // The schedules of items 1 to 8 in the working folder, each file read once.
 ItemSchedules ReadItemSchedules(const std::optional<FilePath>& folder);

@@ -25,6 +25,17 @@ LineReader::LineReader(const std::optional<FilePath>& file)
 #endif
 }
 
+LineReader::LineReader(std::string_view bytes) : m_data(bytes.data()), m_length(bytes.size())
+{
+#ifdef _WIN32
+    m_handle = INVALID_HANDLE_VALUE;
+#else
+    m_descriptor = -1;
+#endif
+    // Every byte is in memory already: once they are read, the end is reached.
+    m_atEnd = true;
+}
+
 LineReader::~LineReader()
 {
     Close();
@@ -74,7 +85,7 @@ bool LineReader::Fill()
 
 int LineReader::Peek()
 {
-    return Fill() ? static_cast<unsigned char>(m_buffer[m_position]) : -1;
+    return Fill() ? static_cast<unsigned char>(m_data[m_position]) : -1;
 }
 
 std::string LineReader::ReadLine()

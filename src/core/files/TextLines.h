@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 // The most characters one read takes; the rest of a longer line is left for the next read.
 constexpr std::size_t kLineReadLimit = 499;
@@ -19,6 +20,9 @@ class LineReader
 {
 public:
     explicit LineReader(const std::optional<FilePath>& file);
+    // Reads a file's bytes already in memory, as the file holding them reads. The bytes must
+    // outlive the reader.
+    explicit LineReader(std::string_view bytes);
     ~LineReader();
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
@@ -41,6 +45,8 @@ private:
     int m_descriptor;
 #endif
     bool m_atEnd = false;
+    // The characters being read: the buffer a file is read into, or the bytes in memory.
+    const char* m_data = m_buffer;
     std::size_t m_position = 0;
     std::size_t m_length = 0;
     char m_buffer[4096];

@@ -8,6 +8,7 @@
 #include "WorkingFolderTest.h"
 
 #include "core/closing/ClosingFile.h"
+#include "core/escrow/Schedules.h"
 #include "dialogs/TallyvaneDlg.h"
 #include "res/ClosingDetailsRes.h"
 #include "res/resource.h"
@@ -328,6 +329,33 @@ TEST_F(ClosingFilesTest, KeysAndTheChangedMark)
             [&] { return ReadClosingFile(file).contents.formFile->substr(0, 3) == "3\r\n"; }));
         EXPECT_EQ(ReadBytes(File("main.txt")).substr(0, 3), "3\r\n");
         EXPECT_EQ(WindowCaption(window), std::wstring(L"marked.tallyvane - ") + kTitle);
+        form.EndDialog(IDOK);
+    });
+}
+
+// Leaving a changed box saves the closing file with the schedule files as they are on disk then,
+// byte for byte and each in its own place, those the analysis found missing and left empty too.
+TEST_F(ClosingFilesTest, LeavingAChangedBoxSavesTheSchedulesAsTheyAre)
+{
+    WriteBytes(File("part1.txt"), "\r\n\r\n600.00\r\n");
+    WriteBytes(File("part3.txt"), "1\r2\r\n$1,200.00\n");
+    const FilePath file = m_elsewhere.Path() / "typed.tallyvane";
+    CTallyvaneDlg form;
+    RunModal(form, [&] {
+        const HWND window = form.m_hWnd;
+        AnswerFileDialog("Save As", file);
+        Command(window, ID_FILE_SAVE);
+        // A schedule changed since the closing file was saved.
+        WriteBytes(File("part3.txt"), "\r\n900.00\r\n");
+        SetText(window, IDC_MONTHS1, "3");
+        ::SetFocus(::GetDlgItem(window, IDC_MONTHS1));
+        ::SetFocus(::GetDlgItem(window, IDC_MONTHS2));
+        EXPECT_TRUE(PumpUntil(
+            [&] { return ReadClosingFile(file).contents.formFile->substr(0, 3) == "3\r\n"; }));
+        const ClosingContents saved = ReadClosingFile(file).contents;
+        for (int item = 1; item <= kEscrowItems; ++item)
+            EXPECT_EQ(saved.scheduleFiles[item - 1], ReadBytes(File(ScheduleFileName(item))))
+                << item;
         form.EndDialog(IDOK);
     });
 }
