@@ -160,7 +160,8 @@ private:
 
     // The closing the form holds now: its boxes, the working folder's schedules, the details and
     // the whole-cent choice. The schedule files are those just read, if given; else they are read.
-    ClosingContents CurrentClosing(const WorkingSchedules* read = nullptr);
+    // None when a schedule file is too large for a closing file.
+    std::optional<ClosingContents> CurrentClosing(const WorkingSchedules* read = nullptr);
     // Whether the closing holds figures its closing file does not have (an untitled one: any).
     bool HoldsUnsavedFigures();
     // Asks whether to save a closing whose figures would be lost; false when the user cancels, or

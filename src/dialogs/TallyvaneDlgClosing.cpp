@@ -61,13 +61,17 @@ std::wstring WindowTextOf(HWND window)
 
 } // namespace
 
-ClosingContents CTallyvaneDlg::CurrentClosing(const WorkingSchedules* read)
+std::optional<ClosingContents> CTallyvaneDlg::CurrentClosing(const WorkingSchedules* read)
 {
-    const std::optional<FilePath> folder = WorkingFolder();
-    ClosingContents closing =
-        (read ? ReadWorkingClosing(folder, *read) : ReadWorkingClosing(folder))
-            .value_or(ClosingContents{});
+    // The schedules as their files hold them; the form, the details and the whole-cent choice
+    // are the form's own, which their working files hold once saved.
+    const std::optional<ScheduleFileBytes> files =
+        read ? read->files : ReadScheduleFileBytes(WorkingFolder());
+    if (!files)
+        return std::nullopt;
+    ClosingContents closing;
     closing.formFile = FormFileBytes();
+    closing.scheduleFiles = *files;
     closing.details = m_details;
     closing.wholeCentPayment = m_bWholeCent;
     return closing;
@@ -83,11 +87,13 @@ bool CTallyvaneDlg::HoldsUnsavedFigures()
         m_saves.Flush();
         return m_lastClosingSave != SaveFailure::None;
     }
-    const ClosingContents current = CurrentClosing();
-    // An untitled closing holds figures once anything differs from a new closing's.
-    return !current.details.IsEmpty() || current.wholeCentPayment ||
-           std::any_of(current.scheduleFiles.begin(), current.scheduleFiles.end(), HoldsAmounts) ||
-           current.formFile != ClearedFormFileBytes();
+    const std::optional<ClosingContents> current = CurrentClosing();
+    // An untitled closing holds figures once anything differs from a new closing's; one whose
+    // schedules are too large for a closing file holds more than a new one.
+    return !current || !current->details.IsEmpty() || current->wholeCentPayment ||
+           std::any_of(current->scheduleFiles.begin(), current->scheduleFiles.end(),
+                       HoldsAmounts) ||
+           current->formFile != ClearedFormFileBytes();
 }
 
 bool CTallyvaneDlg::SaveOrDiscardBeforeLeaving()
@@ -112,8 +118,9 @@ bool CTallyvaneDlg::SaveClosingAs(const FilePath& file)
     if (anotherFile && !LockClosing(file))
         return false;
     m_saves.Flush();
-    const ClosingContents closing = CurrentClosing();
-    const SaveFailure failure = SaveClosingFile(file, closing);
+    // A schedule file too large for a closing file makes a closing that could not be opened.
+    const std::optional<ClosingContents> closing = CurrentClosing();
+    const SaveFailure failure = closing ? SaveClosingFile(file, *closing) : SaveFailure::TooLarge;
     if (failure != SaveFailure::None)
     {
         ShowSaveFailure(m_hWnd, SaveFailureMessage(file, file.filename().u8string(), failure));
@@ -372,21 +379,24 @@ void CTallyvaneDlg::SaveAsTyped(const WorkingSchedules* read)
     }
     if (!m_closingFile)
         return;
-    const ClosingContents closing = CurrentClosing(read);
-    if (!m_closingFileBehind && m_savedClosing && SameFigures(closing, *m_savedClosing))
+    const std::optional<ClosingContents> closing = CurrentClosing(read);
+    if (closing && !m_closingFileBehind && m_savedClosing && SameFigures(*closing, *m_savedClosing))
         return;
-    m_savedClosing = closing;
-    std::string bytes = ClosingFileBytes(closing);
     const HWND window = m_hWnd;
     const auto told = [this, window](SaveFailure failure) {
         m_lastClosingSave = failure;
         ::PostMessageW(window, kClosingSavedMessage, static_cast<WPARAM>(failure), 0);
     };
-    // A closing too large to open again is not saved, as Save does not save it.
-    if (bytes.size() > kClosingFileSizeLimit)
+    // A closing too large to open again is not saved, as Save does not save it: the file keeps
+    // the closing it holds.
+    std::string bytes = closing ? ClosingFileBytes(*closing) : std::string();
+    if (!closing || bytes.size() > kClosingFileSizeLimit)
+    {
         told(SaveFailure::TooLarge);
-    else
-        m_saves.Save(*m_closingFile, std::move(bytes), told);
+        return;
+    }
+    m_savedClosing = closing;
+    m_saves.Save(*m_closingFile, std::move(bytes), told);
 }
 
 LRESULT CTallyvaneDlg::OnClosingSaved(WPARAM, LPARAM)

@@ -131,14 +131,19 @@ SaveFailure WriteWholeCentFile(const std::optional<FilePath>& folder, bool whole
     return SaveFileSafely(WholeCentFilePath(folder), wholeCentPayment ? "1\r\n" : "0\r\n");
 }
 
-std::optional<ClosingContents> ReadWorkingClosing(const std::optional<FilePath>& folder)
+std::optional<ScheduleFileBytes> ReadScheduleFileBytes(const std::optional<FilePath>& folder)
 {
     std::optional<ScheduleFileBytes> files(std::in_place);
     for (int item = 1; item <= kEscrowItems && files; ++item)
         if (!TakeClosingBytes(ReadFileBytes(ScheduleFilePath(folder, item), kClosingFileSizeLimit),
                               (*files)[item - 1]))
             files.reset();
-    return ClosingAround(folder, files);
+    return files;
+}
+
+std::optional<ClosingContents> ReadWorkingClosing(const std::optional<FilePath>& folder)
+{
+    return ClosingAround(folder, ReadScheduleFileBytes(folder));
 }
 
 WorkingSchedules ReadWorkingSchedules(const std::optional<FilePath>& folder)
@@ -164,12 +169,6 @@ WorkingSchedules ReadWorkingSchedules(const std::optional<FilePath>& folder)
             schedules.files.reset();
     }
     return schedules;
-}
-
-std::optional<ClosingContents> ReadWorkingClosing(const std::optional<FilePath>& folder,
-                                                  const WorkingSchedules& schedules)
-{
-    return ClosingAround(folder, schedules.files);
 }
 
 WorkingFileFailure WriteWorkingClosing(const std::optional<FilePath>& folder,

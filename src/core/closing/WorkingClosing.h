@@ -52,10 +52,9 @@ struct WorkingSchedules
 // ReadWorkingClosing would find in them then, each file opened once when it is there and whole.
 WorkingSchedules ReadWorkingSchedules(const std::optional<FilePath>& folder);
 
-// ReadWorkingClosing with the schedule files as they were read: only the form, details and
-// whole-cent files are read.
-std::optional<ClosingContents> ReadWorkingClosing(const std::optional<FilePath>& folder,
-                                                  const WorkingSchedules& schedules);
+// The eight schedule files' bytes as ReadWorkingClosing reads them, and nothing else. None when
+// a file is larger than a closing file may be.
+std::optional<ScheduleFileBytes> ReadScheduleFileBytes(const std::optional<FilePath>& folder);
 
 // A working file that could not be written or deleted, and why.
 struct WorkingFileFailure

@@ -360,6 +360,41 @@ TEST_F(ClosingFilesTest, LeavingAChangedBoxSavesTheSchedulesAsTheyAre)
     });
 }
 
+// A schedule file grown larger than a closing file may be (by something other than the program)
+// makes a closing that could not be opened: it is not saved, the file keeps the closing it holds
+// with every schedule, and the user is told; Save says the same.
+TEST_F(ClosingFilesTest, AScheduleTooLargeForTheClosingFileLeavesTheFileAsItWas)
+{
+    WriteBytes(File("part2.txt"), "\r\n450.00\r\n");
+    const FilePath file = m_elsewhere.Path() / "grown.tallyvane";
+    CTallyvaneDlg form;
+    RunModal(form, [&] {
+        const HWND window = form.m_hWnd;
+        AnswerFileDialog("Save As", file);
+        Command(window, ID_FILE_SAVE_AS);
+        const std::string saved = ReadBytes(file);
+        ASSERT_NE(saved.find("450.00"), std::string::npos);
+
+        WriteBytes(File("part5.txt"), std::string(kClosingFileSizeLimit + 1, '1'));
+        std::string told;
+        WhenMessageOpens(told);
+        SetText(window, IDC_MONTHS1, "3");
+        ::SetFocus(::GetDlgItem(window, IDC_MONTHS1));
+        ::SetFocus(::GetDlgItem(window, IDC_MONTHS2));
+        EXPECT_TRUE(PumpUntil([&] { return !told.empty(); }));
+        EXPECT_NE(told.find("grown.tallyvane"), std::string::npos) << told;
+        EXPECT_EQ(WindowCaption(window), std::wstring(L"grown.tallyvane (not saved) - ") + kTitle);
+        EXPECT_EQ(ReadBytes(file), saved);
+
+        told.clear();
+        WhenMessageOpens(told);
+        Command(window, ID_FILE_SAVE);
+        EXPECT_NE(told.find("grown.tallyvane"), std::string::npos) << told;
+        EXPECT_EQ(ReadBytes(file), saved);
+        form.EndDialog(IDOK);
+    });
+}
+
 // The statement of a closing with details names the borrower and the loan and says the monthly
 // mortgage payment: principal and interest from the details, the escrow payment from the form.
 TEST_F(ClosingFilesTest, TheStatementNamesTheLoanAndThePayment)
