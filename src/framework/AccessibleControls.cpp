@@ -32,7 +32,7 @@ std::wstring ClassOf(HWND control)
 }
 
 // The role a reader should hear for the control, by its window class and style; 0 for a control
-// this file does not describe (labels, pictures, frames).
+// this file does not describe (labels, pictures, frames, and kinds of button no dialog has).
 long RoleOfKind(HWND control)
 {
     const std::wstring kind = ClassOf(control);
@@ -51,12 +51,7 @@ long RoleOfKind(HWND control)
         return ROLE_SYSTEM_PUSHBUTTON;
     case BS_CHECKBOX:
     case BS_AUTOCHECKBOX:
-    case BS_3STATE:
-    case BS_AUTO3STATE:
         return ROLE_SYSTEM_CHECKBUTTON;
-    case BS_RADIOBUTTON:
-    case BS_AUTORADIOBUTTON:
-        return ROLE_SYSTEM_RADIOBUTTON;
     default:
         return 0;
     }
@@ -168,11 +163,8 @@ public:
         if (!IsSelf(child) || FAILED(result) || !state || state->vt != VT_I4 ||
             RoleOfKind(m_control) != ROLE_SYSTEM_CHECKBUTTON)
             return result;
-        const LRESULT check = ::SendMessageW(m_control, BM_GETCHECK, 0, 0);
-        if (check == BST_CHECKED)
+        if (::SendMessageW(m_control, BM_GETCHECK, 0, 0) == BST_CHECKED)
             state->lVal |= STATE_SYSTEM_CHECKED;
-        else if (check == BST_INDETERMINATE)
-            state->lVal |= STATE_SYSTEM_MIXED;
         return result;
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override
