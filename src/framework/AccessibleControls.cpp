@@ -287,21 +287,22 @@ LRESULT CALLBACK DescribedControlProc(HWND control, UINT message, WPARAM wParam,
     return ::CallWindowProcA(previous, control, message, wParam, lParam);
 }
 
+// Adds the control to the list of controls that `list` points to.
+BOOL CALLBACK ListControl(HWND control, LPARAM list)
+{
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(control);
+    return TRUE;
+}
+
 } // namespace
 
 void DescribeControlsToScreenReaders(HWND dialog)
 {
-    // The controls in one call to the window server, rather than one call for each. The dialog's
-    // window procedures are the ANSI ones, as the controls' own are: replacing them so keeps
-    // the messages as the controls and the framework's subclasses expect them.
+    // Every control of the dialog, then the window procedure of each described one replaced. The
+    // dialog's window procedures are the ANSI ones, as the controls' own are: replacing them so
+    // keeps the messages as the controls and the framework's subclasses expect them.
     std::vector<HWND> controls;
-    ::EnumChildWindows(
-        dialog,
-        [](HWND control, LPARAM list) -> BOOL {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(control);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&controls));
+    ::EnumChildWindows(dialog, ListControl, reinterpret_cast<LPARAM>(&controls));
     for (const HWND control : controls)
     {
         if (RoleOfKind(control) == 0 || t_described.count(control))
