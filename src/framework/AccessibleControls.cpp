@@ -269,7 +269,7 @@ LRESULT CALLBACK DescribedControlProc(HWND control, UINT message, WPARAM wParam,
 {
     const auto found = t_described.find(control);
     if (found == t_described.end())
-        return ::DefWindowProcA(control, message, wParam, lParam);
+        return ::DefWindowProcW(control, message, wParam, lParam);
     const WNDPROC previous = found->second.previous;
     switch (message)
     {
@@ -284,7 +284,7 @@ LRESULT CALLBACK DescribedControlProc(HWND control, UINT message, WPARAM wParam,
         t_described.erase(found);
         break;
     }
-    return ::CallWindowProcA(previous, control, message, wParam, lParam);
+    return ::CallWindowProcW(previous, control, message, wParam, lParam);
 }
 
 // Adds the control to the list of controls that `list` points to.
@@ -298,9 +298,9 @@ BOOL CALLBACK ListControl(HWND control, LPARAM list)
 
 void DescribeControlsToScreenReaders(HWND dialog)
 {
-    // Every control of the dialog, then the window procedure of each described one replaced. The
-    // dialog's window procedures are the ANSI ones, as the controls' own are: replacing them so
-    // keeps the messages as the controls and the framework's subclasses expect them.
+    // Every control of the dialog, then the window procedure of each described one replaced by a
+    // Unicode one, as the system's subclassing does: an ANSI procedure on top of a box would
+    // turn every text given it in the W functions into the code page's.
     std::vector<HWND> controls;
     ::EnumChildWindows(dialog, ListControl, reinterpret_cast<LPARAM>(&controls));
     for (const HWND control : controls)
@@ -310,7 +310,7 @@ void DescribeControlsToScreenReaders(HWND dialog)
         DescribedControl& described = t_described[control];
         described.dialog = dialog;
         described.id = ::GetDlgCtrlID(control);
-        described.previous = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(
+        described.previous = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
             control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DescribedControlProc)));
         if (!described.previous)
             t_described.erase(control);
