@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <exception>
 #include <string>
 
 namespace
@@ -26,6 +27,25 @@ void StopWaiting()
     g_waiting = WaitingSteps{};
 }
 
+// Runs a test's steps. An exception from them fails the test here: past this point it would
+// travel up through the dialog's loop into the handler that opened the dialog, which keeps what
+// it throws to itself, and the steps after it would silently not run.
+template <class Steps> void RunTestSteps(const Steps& steps)
+{
+    try
+    {
+        steps();
+    }
+    catch (const std::exception& error)
+    {
+        ADD_FAILURE() << "the test's steps threw: " << error.what();
+    }
+    catch (...)
+    {
+        ADD_FAILURE() << "the test's steps threw";
+    }
+}
+
 void CALLBACK LookForWaitingDialog(HWND, UINT, UINT_PTR, DWORD)
 {
     HWND dialog = ThreadWindow(g_waiting.caption.c_str());
@@ -34,7 +54,7 @@ void CALLBACK LookForWaitingDialog(HWND, UINT, UINT_PTR, DWORD)
     // The steps may wait for a dialog of their own.
     const std::function<void(HWND)> steps = std::move(g_waiting.steps);
     StopWaiting();
-    steps(dialog);
+    RunTestSteps([&] { steps(dialog); });
 }
 
 HWND DialogWindow()
@@ -57,7 +77,7 @@ void CALLBACK RunSteps(HWND, UINT, UINT_PTR timer, DWORD)
     HWND dialog = DialogWindow();
     // The steps may run a dialog of their own through RunModal.
     const std::function<void()> steps = std::move(g_steps);
-    steps();
+    RunTestSteps(steps);
     // A dialog that has ended is hidden at once and destroyed when its loop resumes.
     if (!PumpUntil([dialog] { return !::IsWindow(dialog) || !::IsWindowVisible(dialog); }))
         ::EndDialog(dialog, kDialogLeftOpen);

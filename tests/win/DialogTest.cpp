@@ -500,6 +500,25 @@ TEST(ModalDriver, ADialogThatNeverOpensFailsItsTest)
     EXPECT_FALSE(ran);
 }
 
+// Steps that throw fail the test, whether they run in the dialog's loop or in a dialog that a
+// handler of it opened (whose handler would otherwise keep the exception to itself).
+TEST(ModalDriver, StepsThatThrowFailTheTest)
+{
+    TestDialog dialog;
+    EXPECT_NONFATAL_FAILURE(RunModal(dialog, [] { throw std::runtime_error("a lost file"); }),
+                            "the test's steps threw: a lost file");
+
+    TestDialog outer;
+    TestDialog nested;
+    EXPECT_NONFATAL_FAILURE(RunModal(outer,
+                                     [&] {
+                                         RunModal(nested,
+                                                  [] { throw std::runtime_error("inner"); });
+                                         outer.EndDialog(IDOK);
+                                     }),
+                            "the test's steps threw: inner");
+}
+
 // A second wait while the first still waits fails the test; the first steps still run.
 TEST(ModalDriver, ASecondWaitFailsAndKeepsTheFirst)
 {
