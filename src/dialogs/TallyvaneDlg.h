@@ -158,10 +158,12 @@ private:
     // The bytes of the form file of a new closing: empty boxes, January of the default year.
     static std::string ClearedFormFileBytes();
 
-    // The closing the form holds now: its boxes, the working folder's schedules, the details and
-    // the whole-cent choice. The schedule files are those just read, if given; else they are read.
+    // The closing the form holds now: its boxes (the form file's bytes, as FormFileBytes gives
+    // them), the working folder's schedules, the details and the whole-cent choice. The schedule
+    // files are those just read, if given; else they are read.
     // None when a schedule file is too large for a closing file.
-    std::optional<ClosingContents> CurrentClosing(const WorkingSchedules* read = nullptr);
+    std::optional<ClosingContents> CurrentClosing(std::string formFile,
+                                                  const WorkingSchedules* read = nullptr);
     // Whether the closing holds figures its closing file does not have (an untitled one: any).
     bool HoldsUnsavedFigures();
     // Asks whether to save a closing whose figures would be lost; false when the user cancels, or

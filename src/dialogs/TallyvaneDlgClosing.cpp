@@ -61,7 +61,8 @@ std::wstring WindowTextOf(HWND window)
 
 } // namespace
 
-std::optional<ClosingContents> CTallyvaneDlg::CurrentClosing(const WorkingSchedules* read)
+std::optional<ClosingContents> CTallyvaneDlg::CurrentClosing(std::string formFile,
+                                                             const WorkingSchedules* read)
 {
     // The schedules as their files hold them; the form, the details and the whole-cent choice
     // are the form's own, which their working files hold once saved.
@@ -70,7 +71,7 @@ std::optional<ClosingContents> CTallyvaneDlg::CurrentClosing(const WorkingSchedu
     if (!files)
         return std::nullopt;
     ClosingContents closing;
-    closing.formFile = FormFileBytes();
+    closing.formFile = std::move(formFile);
     closing.scheduleFiles = *files;
     closing.details = m_details;
     closing.wholeCentPayment = m_bWholeCent;
@@ -87,7 +88,7 @@ bool CTallyvaneDlg::HoldsUnsavedFigures()
         m_saves.Flush();
         return m_lastClosingSave != SaveFailure::None;
     }
-    const std::optional<ClosingContents> current = CurrentClosing();
+    const std::optional<ClosingContents> current = CurrentClosing(FormFileBytes());
     // An untitled closing holds figures once anything differs from a new closing's; one whose
     // schedules are too large for a closing file holds more than a new one.
     return !current || !current->details.IsEmpty() || current->wholeCentPayment ||
@@ -119,7 +120,7 @@ bool CTallyvaneDlg::SaveClosingAs(const FilePath& file)
         return false;
     m_saves.Flush();
     // A schedule file too large for a closing file makes a closing that could not be opened.
-    const std::optional<ClosingContents> closing = CurrentClosing();
+    const std::optional<ClosingContents> closing = CurrentClosing(FormFileBytes());
     const SaveFailure failure = closing ? SaveClosingFile(file, *closing) : SaveFailure::TooLarge;
     if (failure != SaveFailure::None)
     {
@@ -371,15 +372,15 @@ void CTallyvaneDlg::OnHelpAbout()
 
 void CTallyvaneDlg::SaveAsTyped(const WorkingSchedules* read)
 {
-    std::string formFile = FormFileBytes();
+    const std::string formFile = FormFileBytes();
     if (formFile != m_savedFormFile)
     {
         m_savedFormFile = formFile;
-        m_saves.Save(WorkingFilePath(kFormFileName), std::move(formFile));
+        m_saves.Save(WorkingFilePath(kFormFileName), formFile);
     }
     if (!m_closingFile)
         return;
-    const std::optional<ClosingContents> closing = CurrentClosing(read);
+    const std::optional<ClosingContents> closing = CurrentClosing(formFile, read);
     if (closing && !m_closingFileBehind && m_savedClosing && SameFigures(*closing, *m_savedClosing))
         return;
     const HWND window = m_hWnd;
