@@ -34,6 +34,14 @@ void Command(HWND form, int id)
     ::SendMessageW(form, WM_COMMAND, id, 0);
 }
 
+// Types the text into the form's box and moves the focus on to `next`, as the user leaves a box.
+void TypeAndLeave(HWND form, int box, const char* text, int next)
+{
+    SetText(form, box, text);
+    ::SetFocus(::GetDlgItem(form, box));
+    ::SetFocus(::GetDlgItem(form, next));
+}
+
 // Answers the next file dialog with the path.
 void AnswerFileDialog(const char* caption, const FilePath& path)
 {
@@ -322,9 +330,7 @@ TEST_F(ClosingFilesTest, KeysAndTheChangedMark)
         wchar_t recent[MAX_PATH] = {};
         ASSERT_TRUE(SUCCEEDED(::SHGetFolderPathW(nullptr, CSIDL_RECENT, nullptr, 0, recent)));
         EXPECT_TRUE(std::filesystem::exists(FilePath(recent) / "marked.tallyvane.lnk"));
-        SetText(window, IDC_MONTHS1, "3");
-        ::SetFocus(::GetDlgItem(window, IDC_MONTHS1));
-        ::SetFocus(::GetDlgItem(window, IDC_MONTHS2));
+        TypeAndLeave(window, IDC_MONTHS1, "3", IDC_MONTHS2);
         EXPECT_TRUE(PumpUntil(
             [&] { return ReadClosingFile(file).contents.formFile->substr(0, 3) == "3\r\n"; }));
         EXPECT_EQ(ReadBytes(File("main.txt")).substr(0, 3), "3\r\n");
@@ -347,9 +353,7 @@ TEST_F(ClosingFilesTest, LeavingAChangedBoxSavesTheSchedulesAsTheyAre)
         Command(window, ID_FILE_SAVE);
         // A schedule changed since the closing file was saved.
         WriteBytes(File("part3.txt"), "\r\n900.00\r\n");
-        SetText(window, IDC_MONTHS1, "3");
-        ::SetFocus(::GetDlgItem(window, IDC_MONTHS1));
-        ::SetFocus(::GetDlgItem(window, IDC_MONTHS2));
+        TypeAndLeave(window, IDC_MONTHS1, "3", IDC_MONTHS2);
         EXPECT_TRUE(PumpUntil(
             [&] { return ReadClosingFile(file).contents.formFile->substr(0, 3) == "3\r\n"; }));
         const ClosingContents saved = ReadClosingFile(file).contents;
@@ -378,9 +382,7 @@ TEST_F(ClosingFilesTest, AScheduleTooLargeForTheClosingFileLeavesTheFileAsItWas)
         WriteBytes(File("part5.txt"), std::string(kClosingFileSizeLimit + 1, '1'));
         std::string told;
         WhenMessageOpens(told);
-        SetText(window, IDC_MONTHS1, "3");
-        ::SetFocus(::GetDlgItem(window, IDC_MONTHS1));
-        ::SetFocus(::GetDlgItem(window, IDC_MONTHS2));
+        TypeAndLeave(window, IDC_MONTHS1, "3", IDC_MONTHS2);
         EXPECT_TRUE(PumpUntil([&] { return !told.empty(); }));
         EXPECT_NE(told.find("grown.tallyvane"), std::string::npos) << told;
         EXPECT_EQ(WindowCaption(window), std::wstring(L"grown.tallyvane (not saved) - ") + kTitle);
@@ -474,15 +476,12 @@ TEST_F(ClosingFilesTest, AFailedSaveOfTheClosingFileIsToldOnceAndMarked)
 
         std::string told;
         WhenMessageOpens(told);
-        SetText(window, IDC_MONTHS1, "5");
-        ::SetFocus(::GetDlgItem(window, IDC_MONTHS1));
-        ::SetFocus(::GetDlgItem(window, IDC_MONTHS2));
+        TypeAndLeave(window, IDC_MONTHS1, "5", IDC_MONTHS2);
         EXPECT_TRUE(PumpUntil([&] { return WindowCaption(window) == marked; }));
         EXPECT_NE(told.find("held.tallyvane"), std::string::npos) << told;
 
         // Another change: still behind, and nothing told again.
-        SetText(window, IDC_MONTHS2, "6");
-        ::SetFocus(::GetDlgItem(window, IDC_MONTHS3));
+        TypeAndLeave(window, IDC_MONTHS2, "6", IDC_MONTHS3);
         EXPECT_FALSE(PumpUntil([&] { return ::GetForegroundWindow() != window; }))
             << "a second message";
         EXPECT_EQ(WindowCaption(window), marked);
@@ -491,8 +490,7 @@ TEST_F(ClosingFilesTest, AFailedSaveOfTheClosingFileIsToldOnceAndMarked)
             << "the working folder keeps every figure";
 
         ::SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-        SetText(window, IDC_MONTHS3, "7");
-        ::SetFocus(::GetDlgItem(window, IDC_MONTHS4));
+        TypeAndLeave(window, IDC_MONTHS3, "7", IDC_MONTHS4);
         EXPECT_TRUE(PumpUntil(
             [&] { return WindowCaption(window) == L"held.tallyvane - " + std::wstring(kTitle); }));
         EXPECT_EQ(ReadClosingFile(file).contents.formFile->substr(0, 13),
