@@ -14,19 +14,36 @@ wine_env() {
 }
 
 # Starts a private Xvfb on a free display and exports DISPLAY; its pid goes to WINE_XVFB_PID.
+# Xvfb tells its display number once it is ready. Right after a busy build it was once still
+# silent after 20 s, and the whole run failed on it: it is given a minute, and a second try if it
+# said nothing or ended. What it printed is shown when it fails.
 start_xvfb() {
-    local fifo
+    local try
+    for try in 1 2; do
+        start_xvfb_once && return 0
+    done
+    return 1
+}
+
+start_xvfb_once() {
+    local fifo log number=
     fifo=$(mktemp -u)
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -nolisten tcp -screen 0 "${WINE_SCREEN_SIZE}x24" 3>"$fifo" >/dev/null 2>&1 &
+    log=$(mktemp)
+    Xvfb -displayfd 3 -nolisten tcp -screen 0 "${WINE_SCREEN_SIZE}x24" 3>"$fifo" >"$log" 2>&1 &
     WINE_XVFB_PID=$!
-    local number
-    read -r -t 20 number <"$fifo" || true
+    read -r -t 60 number <"$fifo" || true
     rm -f "$fifo"
     if [ -z "$number" ]; then
-        echo "Xvfb did not start" >&2
+        echo "Xvfb did not start; it printed:" >&2
+        cat "$log" >&2
+        kill "$WINE_XVFB_PID" 2>/dev/null || true
+        wait "$WINE_XVFB_PID" 2>/dev/null || true
+        WINE_XVFB_PID=
+        rm -f "$log"
         return 1
     fi
+    rm -f "$log"
     export DISPLAY=":$number"
 }
 
@@ -74,13 +91,14 @@ configure_prefix() {
 # processes, started detached from our pipes so that ctest never waits on them.
 wine_start() {
     wine_env
+    # Set first, so that a session failing half-way does not leave its display running.
+    trap wine_stop EXIT
     start_xvfb || return 1
     create_prefix
     # A server left running for this prefix (by an earlier run cut short) serves as well.
     wineserver -p 2>/dev/null || true
     configure_prefix
     wine wineboot </dev/null >/dev/null 2>&1
-    trap wine_stop EXIT
 }
 
 # Starts a session in a prefix of its own at another screen density, leaving the shared prefix and
