@@ -95,7 +95,10 @@ std::string StatementHtmlDocument(const EscrowStatement& statement)
            "</title>\r\n<style>\r\n"
            "body { margin: 12pt; background: #ffffff; }\r\n"
            "th, td { vertical-align: top; }\r\n"
-           "@page { size: letter; margin: 15mm; }\r\n"
+           // Printed from a browser, each page is numbered at its foot as the program's own
+           // print numbers it.
+           "@page { size: letter; margin: 15mm; @bottom-center { content: \"Page \" counter(page) "
+           "\" of \" counter(pages); font: 9pt sans-serif; } }\r\n"
            "@media print { body { margin: 0; } tr { break-inside: avoid; } "
            "thead { display: table-header-group; } h2 { break-after: avoid; } }\r\n"
            "</style>\r\n</head>\r\n<body>\r\n" +
