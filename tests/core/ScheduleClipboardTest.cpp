@@ -115,6 +115,15 @@ TEST(ScheduleClipboard, AScheduleCopiedPastesAsItsTwelveMonths)
     EXPECT_EQ(PastedAmounts(otherColumn).size(), 24u);
     // The copy without its closing line end, as an editor may keep it, is still the copy.
     EXPECT_EQ(PastedAmounts(copied.substr(0, copied.size() - 2)), months);
+
+    // Months typed with spaces around them are copied as typed; the copy still pastes as its
+    // twelve months, each trimmed as every pasted cell is.
+    std::array<std::string, 12> spaced = schedule;
+    spaced[0] = " 1";
+    spaced[2] = "$3.00  ";
+    spaced[11] = "\xC2\xA0"
+                 "1,200.00";
+    EXPECT_EQ(PastedAmounts(ScheduleClipboardText(spaced)), months);
 }
 
 TEST(ScheduleClipboard, TheCaptionNamesTheItemAsTheFormDoes)

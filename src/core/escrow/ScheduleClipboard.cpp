@@ -46,7 +46,7 @@ std::string WithoutClosingLineEnd(const std::string& text)
     return text;
 }
 
-// Cut at every tab and line end; CR LF is one line end.
+// Cut at every tab and line end; CR LF is one line end. The cells are as they stand, untrimmed.
 std::vector<std::string> CellsBetweenTabsAndLineEnds(const std::string& text)
 {
     std::vector<std::string> cells;
@@ -61,10 +61,10 @@ std::vector<std::string> CellsBetweenTabsAndLineEnds(const std::string& text)
         }
         if (ch == '\r' && at + 1 < text.size() && text[at + 1] == '\n')
             ++at;
-        cells.push_back(Trimmed(cell));
+        cells.push_back(cell);
         cell.clear();
     }
-    cells.push_back(Trimmed(cell));
+    cells.push_back(cell);
     return cells;
 }
 
@@ -97,7 +97,8 @@ std::vector<std::string> PastedAmounts(const std::string& text)
         return CellsBetweenSpaces(rows);
     std::vector<std::string> cells = CellsBetweenTabsAndLineEnds(rows);
     // A schedule's own copy holds its twelve months twice, as a row and as a column; pasted into
-    // a schedule it brings the twelve months once.
+    // a schedule it brings the twelve months once. It is told by its months as they were copied,
+    // spaces and all, before they are trimmed.
     if (cells.size() == 2 * kMonths)
     {
         std::array<std::string, kMonths> months;
@@ -105,6 +106,7 @@ std::vector<std::string> PastedAmounts(const std::string& text)
         if (WithoutClosingLineEnd(ScheduleClipboardText(months)) == rows)
             cells.resize(kMonths);
     }
+    std::transform(cells.begin(), cells.end(), cells.begin(), Trimmed);
     return cells;
 }
 
