@@ -81,10 +81,14 @@ public:
         }
         return m_standard->QueryInterface(iid, object);
     }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_references; }
+    // A reader in another process may call from more than one thread at once.
+    ULONG STDMETHODCALLTYPE AddRef() override
+    {
+        return static_cast<ULONG>(::InterlockedIncrement(&m_references));
+    }
     ULONG STDMETHODCALLTYPE Release() override
     {
-        const ULONG left = --m_references;
+        const ULONG left = static_cast<ULONG>(::InterlockedDecrement(&m_references));
         if (left == 0)
             delete this;
         return left;
@@ -224,15 +228,15 @@ public:
 private:
     ~DescribedAccessible() { m_standard->Release(); }
 
-    ULONG m_references = 1;
+    LONG m_references = 1;
     HWND m_control;
     IAccessible* m_standard;
     std::wstring m_name;
 };
 
 // The answer to a reader's WM_GETOBJECT for the control's client: its standard object as
-// described, handed over as the system hands objects across; 0 (let the control answer) when the
-// accessibility library or the standard object cannot be had.
+// described, handed over as the system hands objects across; 0 when the accessibility library or
+// the standard object cannot be had, and the hand-over's negative error code when it fails.
 LRESULT DescribedClientObject(HWND control, WPARAM flags, const std::wstring& name)
 {
     const auto createStandard =
@@ -275,8 +279,10 @@ LRESULT CALLBACK DescribedControlProc(HWND control, UINT message, WPARAM wParam,
     {
     case WM_GETOBJECT:
         // The object's identifier arrives as a 32-bit value.
+        // A failed hand-over answers a negative error code; the control's own answer stands then.
         if (static_cast<LONG>(static_cast<DWORD>(lParam)) == OBJID_CLIENT)
-            if (const LRESULT answer = DescribedClientObject(control, wParam, found->second.name))
+            if (const LRESULT answer = DescribedClientObject(control, wParam, found->second.name);
+                answer > 0)
                 return answer;
         break;
     case WM_NCDESTROY:
