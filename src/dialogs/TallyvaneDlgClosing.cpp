@@ -471,11 +471,19 @@ LRESULT CTallyvaneDlg::OnCopyData(WPARAM, LPARAM data)
 
 LRESULT CTallyvaneDlg::OnOpenHandedClosing(WPARAM, LPARAM)
 {
-    if (!m_handedClosing)
+    // A modal window of the form disables it; the form's enabling asks again.
+    if (!m_handedClosing || !::IsWindowEnabled(m_hWnd))
         return 0;
     const FilePath file = *m_handedClosing;
     m_handedClosing.reset();
     if (SaveOrDiscardBeforeLeaving())
         OpenClosing(file);
     return 0;
+}
+
+LRESULT CTallyvaneDlg::OnEnableForm(WPARAM enabled, LPARAM)
+{
+    if (enabled && m_handedClosing)
+        ::PostMessageW(m_hWnd, kOpenHandedClosingMessage, 0, 0);
+    return Default();
 }
