@@ -164,9 +164,15 @@ bool CTallyvaneDlg::OpenClosing(const FilePath& file)
     // Saves still waiting belong to the closing being left; they end before its files go.
     m_saves.Flush();
     const std::optional<FilePath> folder = WorkingFolder();
+    const std::optional<ClosingContents> leaving = CurrentClosing(FormFileBytes());
     const WorkingFileFailure failure = WriteWorkingClosing(folder, read.contents);
     if (failure.failure != SaveFailure::None)
     {
+        // The files written before the refusal go back to the closing that stays open, or its
+        // next save would take the other closing's figures into its file. They are written again
+        // in the same order, up to the file that refused and was never changed.
+        if (leaving)
+            WriteWorkingClosing(folder, *leaving);
         ShowSaveFailure(m_hWnd,
                         SaveFailureMessage(failure.file, failure.fileName, failure.failure));
         if (anotherFile)

@@ -543,4 +543,43 @@ TEST_F(ClosingFilesTest, AClosingHandedOverWhileAScheduleIsOpenWaitsForIt)
     });
 }
 
+// An open that cannot write every working file (here a read-only schedule the opened closing does
+// not have) is told and leaves the closing open as it was: the files written before the refusal
+// go back, so the next save of its file holds none of the other closing's figures.
+TEST_F(ClosingFilesTest, AnOpenCutShortLeavesTheOpenClosingAsItWas)
+{
+    WriteBytes(File("part1.txt"), "\r\n100.00\r\n");
+    WriteBytes(File("part2.txt"), "\r\n50.00\r\n");
+    ::SetFileAttributesW(File("part2.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    const FilePath open = m_elsewhere.Path() / "open.tallyvane";
+    const FilePath other = m_elsewhere.Path() / "other.tallyvane";
+    ClosingContents otherClosing;
+    otherClosing.scheduleFiles[0] = "\r\n200.00\r\n";
+    WriteBytes(other, ClosingFileBytes(otherClosing));
+    CTallyvaneDlg form;
+    RunModal(form, [&] {
+        const HWND window = form.m_hWnd;
+        AnswerFileDialog("Save As", open);
+        Command(window, ID_FILE_SAVE_AS);
+        const std::vector<std::string> before = WorkingFiles();
+        std::string told;
+        WhenDialogOpens("Open", [&](HWND dialog) {
+            WhenMessageOpens(told);
+            ::SetDlgItemTextW(dialog, kFileDialogName, other.wstring().c_str());
+            ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+        });
+        Command(window, ID_FILE_OPEN);
+        EXPECT_NE(told.find("part2.txt"), std::string::npos) << told;
+        EXPECT_EQ(WindowCaption(window), L"open.tallyvane - " + std::wstring(kTitle));
+        EXPECT_EQ(WorkingFiles(), before);
+
+        TypeAndLeave(window, IDC_MONTHS1, "3", IDC_MONTHS2);
+        EXPECT_TRUE(PumpUntil(
+            [&] { return ReadClosingFile(open).contents.formFile->substr(0, 3) == "3\r\n"; }));
+        EXPECT_EQ(ReadClosingFile(open).contents.scheduleFiles[0], "\r\n100.00\r\n");
+        ::SetFileAttributesW(File("part2.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+        form.EndDialog(IDOK);
+    });
+}
+
 } // namespace
