@@ -56,6 +56,7 @@ ON_CONTROL_RANGE(EN_CHANGE, kFirstAnalysisInput, kLastAnalysisInput, OnChangeInp
 ON_MESSAGE(kClosingSavedMessage, OnClosingSaved)
 ON_MESSAGE(WM_COPYDATA, OnCopyData)
 ON_MESSAGE(kOpenHandedClosingMessage, OnOpenHandedClosing)
+ON_MESSAGE(WM_ENABLE, OnEnableForm)
 ON_WM_CLOSE()
 ON_BN_CLICKED(IDC_RESET, OnReset)
 ON_BN_CLICKED(IDC_SHOW_STATEMENT, OnShowStatement)

@@ -114,9 +114,12 @@ protected:
     // file is behind the form.
     LRESULT OnClosingSaved(WPARAM failure, LPARAM);
     // Another start of the program handed over a closing file: it is kept and opened once the
-    // sender has its answer, so the sender never waits on a question asked here.
+    // sender has its answer, so the sender never waits on a question asked here. While a window
+    // of the form's own is open (a schedule, the details, the statement, a question), what it ends
+    // with belongs to the closing open now: the handed one waits until the form takes input again.
     LRESULT OnCopyData(WPARAM, LPARAM data);
     LRESULT OnOpenHandedClosing(WPARAM, LPARAM);
+    LRESULT OnEnableForm(WPARAM enabled, LPARAM);
     // Windows is logging off or shutting down: the program never holds that up.
     BOOL OnQueryEndSession();
     // The session ends: the form is saved as at closing, without a question, since nobody is

@@ -164,9 +164,15 @@ bool CTallyvaneDlg::OpenClosing(const FilePath& file)
     // Saves still waiting belong to the closing being left; they end before its files go.
     m_saves.Flush();
     const std::optional<FilePath> folder = WorkingFolder();
+    const std::optional<ClosingContents> leaving = CurrentClosing(FormFileBytes());
     const WorkingFileFailure failure = WriteWorkingClosing(folder, read.contents);
     if (failure.failure != SaveFailure::None)
     {
+        // The files written before the refusal go back to the closing that stays open, or its
+        // next save would take the other closing's figures into its file. They are written again
+        // in the same order, up to the file that refused and was never changed.
+        if (leaving)
+            WriteWorkingClosing(folder, *leaving);
         ShowSaveFailure(m_hWnd,
                         SaveFailureMessage(failure.file, failure.fileName, failure.failure));
         if (anotherFile)
@@ -471,11 +477,19 @@ LRESULT CTallyvaneDlg::OnCopyData(WPARAM, LPARAM data)
 
 LRESULT CTallyvaneDlg::OnOpenHandedClosing(WPARAM, LPARAM)
 {
-    if (!m_handedClosing)
+    // A modal window of the form disables it; the form's enabling asks again.
+    if (!m_handedClosing || !::IsWindowEnabled(m_hWnd))
         return 0;
     const FilePath file = *m_handedClosing;
     m_handedClosing.reset();
     if (SaveOrDiscardBeforeLeaving())
         OpenClosing(file);
     return 0;
+}
+
+LRESULT CTallyvaneDlg::OnEnableForm(WPARAM enabled, LPARAM)
+{
+    if (enabled && m_handedClosing)
+        ::PostMessageW(m_hWnd, kOpenHandedClosingMessage, 0, 0);
+    return Default();
 }

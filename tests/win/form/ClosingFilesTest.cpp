@@ -8,6 +8,7 @@
 #include "WorkingFolderTest.h"
 
 #include "core/closing/ClosingFile.h"
+#include "core/escrow/ItemHeadings.h"
 #include "core/escrow/Schedules.h"
 #include "dialogs/TallyvaneDlg.h"
 #include "res/ClosingDetailsRes.h"
@@ -65,6 +66,15 @@ std::wstring WindowCaption(HWND window)
     wchar_t text[512] = {};
     ::GetWindowTextW(window, text, 512);
     return text;
+}
+
+// Hands the closing file to the form as a second start of the program does.
+void HandOver(HWND form, const FilePath& file)
+{
+    const std::wstring path = file.wstring();
+    COPYDATASTRUCT data{kOpenClosingData, static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)),
+                        const_cast<wchar_t*>(path.c_str())};
+    ::SendMessageW(form, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
 }
 
 class ClosingFilesTest : public WorkingFolderTest
@@ -495,6 +505,79 @@ TEST_F(ClosingFilesTest, AFailedSaveOfTheClosingFileIsToldOnceAndMarked)
             [&] { return WindowCaption(window) == L"held.tallyvane - " + std::wstring(kTitle); }));
         EXPECT_EQ(ReadClosingFile(file).contents.formFile->substr(0, 13),
                   "5\r\n\r\n6\r\n\r\n7\r\n");
+        form.EndDialog(IDOK);
+    });
+}
+
+// A closing handed over by a second start while a window of the form is open (here item 1's
+// schedule) opens once that window is done: what was typed there stays with the closing it was
+// typed for, and the handed closing comes in as its file holds it.
+TEST_F(ClosingFilesTest, AClosingHandedOverWhileAScheduleIsOpenWaitsForIt)
+{
+    const FilePath typedFor = m_elsewhere.Path() / "typed-for.tallyvane";
+    const FilePath handed = m_elsewhere.Path() / "handed.tallyvane";
+    ClosingContents other;
+    other.scheduleFiles[0] = "\r\n200.00\r\n";
+    const std::string handedBytes = ClosingFileBytes(other);
+    WriteBytes(handed, handedBytes);
+    CTallyvaneDlg form;
+    RunModal(form, [&] {
+        const HWND window = form.m_hWnd;
+        AnswerFileDialog("Save As", typedFor);
+        Command(window, ID_FILE_SAVE_AS);
+        WhenDialogOpens(ScheduleCaption(1).c_str(), [&](HWND schedule) {
+            SetText(schedule, IDC_JANUARY, "999");
+            HandOver(window, handed);
+            PumpPending();
+            ::PostMessageW(schedule, WM_COMMAND, IDOK, 0);
+        });
+        Click(window, IDC_ITEM1);
+        EXPECT_TRUE(PumpUntil([&] {
+            return WindowCaption(window) == L"handed.tallyvane - " + std::wstring(kTitle);
+        }));
+        EXPECT_EQ(ReadBytes(File("part1.txt")), "\r\n200.00\r\n");
+        EXPECT_EQ(ReadBytes(handed), handedBytes);
+        EXPECT_EQ(ReadClosingFile(typedFor).contents.scheduleFiles[0].value_or("").substr(0, 5),
+                  "999\r\n");
+        form.EndDialog(IDOK);
+    });
+}
+
+// An open that cannot write every working file (here a read-only schedule the opened closing does
+// not have) is told and leaves the closing open as it was: the files written before the refusal
+// go back, so the next save of its file holds none of the other closing's figures.
+TEST_F(ClosingFilesTest, AnOpenCutShortLeavesTheOpenClosingAsItWas)
+{
+    WriteBytes(File("part1.txt"), "\r\n100.00\r\n");
+    WriteBytes(File("part2.txt"), "\r\n50.00\r\n");
+    ::SetFileAttributesW(File("part2.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    const FilePath open = m_elsewhere.Path() / "open.tallyvane";
+    const FilePath other = m_elsewhere.Path() / "other.tallyvane";
+    ClosingContents otherClosing;
+    otherClosing.scheduleFiles[0] = "\r\n200.00\r\n";
+    WriteBytes(other, ClosingFileBytes(otherClosing));
+    CTallyvaneDlg form;
+    RunModal(form, [&] {
+        const HWND window = form.m_hWnd;
+        AnswerFileDialog("Save As", open);
+        Command(window, ID_FILE_SAVE_AS);
+        const std::vector<std::string> before = WorkingFiles();
+        std::string told;
+        WhenDialogOpens("Open", [&](HWND dialog) {
+            WhenMessageOpens(told);
+            ::SetDlgItemTextW(dialog, kFileDialogName, other.wstring().c_str());
+            ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+        });
+        Command(window, ID_FILE_OPEN);
+        EXPECT_NE(told.find("part2.txt"), std::string::npos) << told;
+        EXPECT_EQ(WindowCaption(window), L"open.tallyvane - " + std::wstring(kTitle));
+        EXPECT_EQ(WorkingFiles(), before);
+
+        TypeAndLeave(window, IDC_MONTHS1, "3", IDC_MONTHS2);
+        EXPECT_TRUE(PumpUntil(
+            [&] { return ReadClosingFile(open).contents.formFile->substr(0, 3) == "3\r\n"; }));
+        EXPECT_EQ(ReadClosingFile(open).contents.scheduleFiles[0], "\r\n100.00\r\n");
+        ::SetFileAttributesW(File("part2.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
         form.EndDialog(IDOK);
     });
 }
