@@ -56,6 +56,7 @@ ON_CONTROL_RANGE(EN_CHANGE, kFirstAnalysisInput, kLastAnalysisInput, OnChangeInp
 ON_MESSAGE(kClosingSavedMessage, OnClosingSaved)
 ON_MESSAGE(WM_COPYDATA, OnCopyData)
 ON_MESSAGE(kOpenHandedClosingMessage, OnOpenHandedClosing)
+ON_MESSAGE(kTellClosingLeftMessage, OnTellClosingLeft)
 ON_MESSAGE(WM_ENABLE, OnEnableForm)
 ON_WM_CLOSE()
 ON_BN_CLICKED(IDC_RESET, OnReset)
@@ -152,19 +153,22 @@ BOOL CTallyvaneDlg::OnInitDialog()
         m_closingFile.reset();
         WriteOpenClosingPath(folder, std::nullopt);
     }
-    if (m_closingFile)
-    {
-        const ClosingFileRead saved = ReadClosingFile(*m_closingFile);
-        if (saved.problem == ClosingFileRead::Problem::None)
-            m_savedClosing = saved.contents;
-    }
+    const ClosingAtStart atStart =
+        m_closingFile ? MeetClosingAtStart(folder) : ClosingAtStart::SaveFolder;
     ShowRecentClosings();
     ShowWholeCentChoice();
+    // A file to be opened is not written with the folder's figures first.
+    m_closingSavesHeld = atStart == ClosingAtStart::OpenFile;
     if (FileExists(WorkingFilePath(kFormFileName)))
         LoadForm();
     else
         ClearForm();
+    m_closingSavesHeld = false;
+    if (atStart == ClosingAtStart::OpenFile && !OpenClosing(*m_closingFile))
+        KeepFiguresUntitled();
     ShowCaption();
+    if (!m_closingLeftAtStart.empty())
+        ::PostMessageW(m_hWnd, kTellClosingLeftMessage, 0, 0);
     if (m_openAtStart && SaveOrDiscardBeforeLeaving())
         OpenClosing(*m_openAtStart);
     return TRUE;

@@ -12,6 +12,7 @@
 #include "controls/HotEdit.h"
 #include "controls/Label.h"
 #include "controls/Picture.h"
+#include "core/closing/ClosingAtStart.h"
 #include "core/closing/ClosingFile.h"
 #include "core/closing/ClosingLock.h"
 #include "core/closing/WorkingClosing.h"
@@ -32,6 +33,8 @@
 constexpr UINT kClosingSavedMessage = WM_APP + 1;
 // Posted to the form to open the closing file another start of the program handed over.
 constexpr UINT kOpenHandedClosingMessage = WM_APP + 2;
+// Posted at start when the closing file was left as it is: the form tells why once it shows.
+constexpr UINT kTellClosingLeftMessage = WM_APP + 3;
 // The WM_COPYDATA kind with which a second start hands its closing file (a UTF-16 path) over.
 constexpr ULONG_PTR kOpenClosingData = 0x54560001;
 
@@ -120,6 +123,7 @@ protected:
     LRESULT OnCopyData(WPARAM, LPARAM data);
     LRESULT OnOpenHandedClosing(WPARAM, LPARAM);
     LRESULT OnEnableForm(WPARAM enabled, LPARAM);
+    LRESULT OnTellClosingLeft(WPARAM, LPARAM);
     // Windows is logging off or shutting down: the program never holds that up.
     BOOL OnQueryEndSession();
     // The session ends: the form is saved as at closing, without a question, since nobody is
@@ -184,6 +188,13 @@ private:
     bool LockClosing(const FilePath& file);
     // Gives up the lock of the open closing file, if it has one.
     void UnlockClosing();
+    // At start: reads the closing file the working folder's figures belong to and chooses what
+    // becomes of it (see ClosingAtStart). When the file is left as it is, the figures are untitled
+    // now, and why is told once the form shows.
+    ClosingAtStart MeetClosingAtStart(const std::optional<FilePath>& folder);
+    // The figures stay on the form and in the working folder, with no closing file: its lock is
+    // given up and the folder forgets it.
+    void KeepFiguresUntitled();
     // The folder the file dialogs start in: that of the closing last opened or saved.
     std::optional<FilePath> RecentFolder() const;
     // The closing file goes first in the recent closings, on disk and in the menu.
@@ -230,6 +241,11 @@ private:
     std::string m_savedFormFile;
     bool m_closingFileBehind = false;
     bool m_closingFailureTold = false;
+    // While set, a save as typed leaves the closing file alone: at start, until it is known
+    // whether the file is to be opened rather than written.
+    bool m_closingSavesHeld = false;
+    // Why the closing file was left as it is at start, told once the form shows.
+    std::wstring m_closingLeftAtStart;
     // How the last save of the closing file went, as the saving thread tells it.
     std::atomic<SaveFailure> m_lastClosingSave{SaveFailure::None};
     // This program as a closing's lock names it: the user, the computer and the process.

@@ -25,17 +25,6 @@ namespace
 
 constexpr wchar_t kFormTitle[] = L"Aggregate Escrow Adjustment";
 
-// Whether the two closings hold the same figures: a schedule file that is missing holds what an
-// empty one holds (reading one creates it empty).
-bool SameFigures(const ClosingContents& a, const ClosingContents& b)
-{
-    for (int item = 0; item < kEscrowItems; ++item)
-        if (a.scheduleFiles[item].value_or("") != b.scheduleFiles[item].value_or(""))
-            return false;
-    return a.formFile == b.formFile && a.details == b.details &&
-           a.wholeCentPayment == b.wholeCentPayment;
-}
-
 // Whether a schedule file holds anything but line ends and spaces.
 bool HoldsAmounts(const std::optional<std::string>& file)
 {
@@ -137,6 +126,7 @@ bool CTallyvaneDlg::SaveClosingAs(const FilePath& file)
     m_closingFileBehind = false;
     m_closingFailureTold = false;
     WriteOpenClosingPath(WorkingFolder(), m_closingFile);
+    WriteSavedClosingDigest(WorkingFolder(), ClosingDigest(ClosingFileBytes(*closing)));
     RememberRecent(file);
     ShowCaption();
     return true;
@@ -190,6 +180,7 @@ bool CTallyvaneDlg::OpenClosing(const FilePath& file)
     m_closingFileBehind = false;
     m_closingFailureTold = false;
     WriteOpenClosingPath(folder, m_closingFile);
+    WriteSavedClosingDigest(folder, ClosingDigest(ClosingFileBytes(read.contents)));
     if (read.contents.formFile)
     {
         LoadForm();
@@ -308,6 +299,7 @@ void CTallyvaneDlg::OnFileNew()
     m_closingFileBehind = false;
     m_savedFormFile.clear();
     WriteOpenClosingPath(folder, std::nullopt);
+    WriteSavedClosingDigest(folder, std::nullopt);
     m_details = ClosingDetails{};
     m_bWholeCent = false;
     ShowWholeCentChoice();
@@ -384,19 +376,24 @@ void CTallyvaneDlg::SaveAsTyped(const WorkingSchedules* read)
         m_savedFormFile = formFile;
         m_saves.Save(WorkingFilePath(kFormFileName), formFile);
     }
-    if (!m_closingFile)
+    if (!m_closingFile || m_closingSavesHeld)
         return;
     const std::optional<ClosingContents> closing = CurrentClosing(formFile, read);
     if (closing && !m_closingFileBehind && m_savedClosing && SameFigures(*closing, *m_savedClosing))
         return;
+    std::string bytes = closing ? ClosingFileBytes(*closing) : std::string();
     const HWND window = m_hWnd;
-    const auto told = [this, window](SaveFailure failure) {
+    // Once the file holds the bytes, the working folder records them, right after and on the same
+    // thread: a start then knows the file as this program left it.
+    const auto told = [this, window, folder = WorkingFolder(),
+                       digest = ClosingDigest(bytes)](SaveFailure failure) {
+        if (failure == SaveFailure::None)
+            WriteSavedClosingDigest(folder, digest);
         m_lastClosingSave = failure;
         ::PostMessageW(window, kClosingSavedMessage, static_cast<WPARAM>(failure), 0);
     };
     // A closing too large to open again is not saved, as Save does not save it: the file keeps
     // the closing it holds.
-    std::string bytes = closing ? ClosingFileBytes(*closing) : std::string();
     if (!closing || bytes.size() > kClosingFileSizeLimit)
     {
         told(SaveFailure::TooLarge);
@@ -463,6 +460,53 @@ void CTallyvaneDlg::UnlockClosing()
         ReleaseClosingLock(*m_closingFile, m_self);
 }
 
+ClosingAtStart CTallyvaneDlg::MeetClosingAtStart(const std::optional<FilePath>& folder)
+{
+    const FilePath file = *m_closingFile;
+    const ClosingFileRead read = ReadClosingFile(file);
+    const std::optional<ClosingContents> working = ReadWorkingClosing(folder);
+    const std::optional<std::string> lastSeen = ReadSavedClosingDigest(folder);
+    const ClosingAtStart choice = ChooseClosingAtStart(read, working, lastSeen);
+    switch (choice)
+    {
+    case ClosingAtStart::SaveFolder:
+        if (read.problem == ClosingFileRead::Problem::None)
+        {
+            m_savedClosing = read.contents;
+            // A folder that holds the file's figures knows the file as it is now.
+            const std::string digest = ClosingDigest(ClosingFileBytes(read.contents));
+            if (working && SameFigures(*working, read.contents) && lastSeen != digest)
+                WriteSavedClosingDigest(folder, digest);
+        }
+        break;
+    case ClosingAtStart::OpenFile:
+        break;
+    case ClosingAtStart::LeaveFile: {
+        const std::wstring why =
+            read.problem == ClosingFileRead::Problem::None
+                ? ShownPath(file).wstring() +
+                      L" was changed by another program since these figures were saved in it."
+                : ClosingFileProblemMessage(file, read);
+        KeepFiguresUntitled();
+        m_closingLeftAtStart = why + L" The figures on the form go on as an untitled closing, and "
+                                     L"the file is left as it is.";
+        break;
+    }
+    }
+    return choice;
+}
+
+void CTallyvaneDlg::KeepFiguresUntitled()
+{
+    const std::optional<FilePath> folder = WorkingFolder();
+    UnlockClosing();
+    m_closingFile.reset();
+    m_savedClosing.reset();
+    m_closingFileBehind = false;
+    WriteOpenClosingPath(folder, std::nullopt);
+    WriteSavedClosingDigest(folder, std::nullopt);
+}
+
 LRESULT CTallyvaneDlg::OnCopyData(WPARAM, LPARAM data)
 {
     const auto* copied = reinterpret_cast<const COPYDATASTRUCT*>(data);
@@ -492,4 +536,12 @@ LRESULT CTallyvaneDlg::OnEnableForm(WPARAM enabled, LPARAM)
     if (enabled && m_handedClosing)
         ::PostMessageW(m_hWnd, kOpenHandedClosingMessage, 0, 0);
     return Default();
+}
+
+LRESULT CTallyvaneDlg::OnTellClosingLeft(WPARAM, LPARAM)
+{
+    const std::wstring told = std::move(m_closingLeftAtStart);
+    m_closingLeftAtStart.clear();
+    ::MessageBoxW(m_hWnd, told.c_str(), kMessageCaption, MB_OK | MB_ICONWARNING);
+    return 0;
 }

@@ -460,6 +460,15 @@ ClosingDetails ClosingText::ParseDetailsLines(std::string_view lines)
     return DetailsOf(keys);
 }
 
+bool SameFigures(const ClosingContents& a, const ClosingContents& b)
+{
+    for (int item = 0; item < kEscrowItems; ++item)
+        if (a.scheduleFiles[item].value_or("") != b.scheduleFiles[item].value_or(""))
+            return false;
+    return a.formFile == b.formFile && a.details == b.details &&
+           a.wholeCentPayment == b.wholeCentPayment;
+}
+
 std::string ClosingFileBytes(const ClosingContents& contents)
 {
     std::string out = kSignature + std::to_string(kClosingFileVersion) + kLineEnd;

@@ -98,6 +98,10 @@ struct ClosingContents
     bool operator!=(const ClosingContents& other) const { return !(*this == other); }
 };
 
+// Whether the two closings hold the same figures: a schedule file that is missing holds what an
+// empty one holds (reading one creates it empty).
+bool SameFigures(const ClosingContents& a, const ClosingContents& b);
+
 // The closing file's bytes for the contents.
 std::string ClosingFileBytes(const ClosingContents& contents);
 

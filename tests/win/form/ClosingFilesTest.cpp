@@ -8,6 +8,7 @@
 #include "WorkingFolderTest.h"
 
 #include "core/closing/ClosingFile.h"
+#include "core/closing/ClosingRecords.h"
 #include "core/escrow/ItemHeadings.h"
 #include "core/escrow/Schedules.h"
 #include "dialogs/TallyvaneDlg.h"
@@ -75,6 +76,38 @@ void HandOver(HWND form, const FilePath& file)
     COPYDATASTRUCT data{kOpenClosingData, static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)),
                         const_cast<wchar_t*>(path.c_str())};
     ::SendMessageW(form, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
+}
+
+// Starts the form on the working folder as it is and runs the steps in it. When the form `tells`
+// something as it starts, its message (shown over the loaded form) is kept in `told` and answered
+// first.
+void StartForm(bool tells, std::string& told, const std::function<void(HWND)>& steps)
+{
+    told.clear();
+    CTallyvaneDlg form;
+    RunModal(form, [&] {
+        if (tells)
+        {
+            // The message may be up already, these steps running in its loop.
+            if (const HWND box = ThreadWindow("Tallyvane"))
+            {
+                told = Text(box, kMessageBoxText);
+                ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+            }
+            else
+            {
+                WhenMessageOpens(told);
+            }
+            PumpUntil([&] { return !told.empty() && !ThreadWindow("Tallyvane"); });
+        }
+        else
+        {
+            PumpPending();
+            EXPECT_EQ(ThreadWindow("Tallyvane"), nullptr) << "a message at start";
+        }
+        steps(form.m_hWnd);
+        form.EndDialog(IDOK);
+    });
 }
 
 class ClosingFilesTest : public WorkingFolderTest
@@ -580,6 +613,69 @@ TEST_F(ClosingFilesTest, AnOpenCutShortLeavesTheOpenClosingAsItWas)
         ::SetFileAttributesW(File("part2.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
         form.EndDialog(IDOK);
     });
+}
+
+// A start meets the closing file as a colleague at another computer may have left it: changed
+// there after this program ended, it is opened and its figures come in; changed there while this
+// folder also holds figures the file never got, it is left as it is and told, and the form goes on
+// with this folder's figures, untitled. Neither is ever written over.
+TEST_F(ClosingFilesTest, AtStartAClosingChangedElsewhereIsOpenedOrLeftButNeverWrittenOver)
+{
+    const FilePath file = m_elsewhere.Path() / "shared.tallyvane";
+    std::string told;
+    StartForm(false, told, [&](HWND window) {
+        AnswerFileDialog("Save As", file);
+        Command(window, ID_FILE_SAVE_AS);
+        TypeAndLeave(window, IDC_MONTHS1, "3", IDC_MONTHS2);
+        EXPECT_TRUE(PumpUntil(
+            [&] { return ReadClosingFile(file).contents.formFile->substr(0, 3) == "3\r\n"; }));
+    });
+    // Another program saves the closing with item 1's months at 9.
+    const auto savedElsewhere = [&](const char* months) {
+        ClosingContents theirs = ReadClosingFile(file).contents;
+        theirs.formFile = months + theirs.formFile->substr(theirs.formFile->find('\r'));
+        const std::string bytes = ClosingFileBytes(theirs);
+        WriteBytes(file, bytes);
+        return bytes;
+    };
+    std::string theirs = savedElsewhere("9");
+
+    StartForm(false, told, [&](HWND window) {
+        EXPECT_EQ(WindowCaption(window), L"shared.tallyvane - " + std::wstring(kTitle));
+        EXPECT_EQ(Text(window, IDC_MONTHS1), "9");
+        EXPECT_EQ(ReadBytes(File("main.txt")).substr(0, 3), "9\r\n");
+        TypeAndLeave(window, IDC_MONTHS2, "2", IDC_MONTHS3);
+        EXPECT_TRUE(PumpUntil([&] {
+            return ReadClosingFile(file).contents.formFile->substr(0, 8) == "9\r\n\r\n2\r\n";
+        })) << "the opened file is saved into as typed";
+    });
+
+    // A change here that never reached the file, and one saved elsewhere since.
+    WriteBytes(File("main.txt"), "7" + ReadBytes(File("main.txt")).substr(1));
+    theirs = savedElsewhere("8");
+    StartForm(true, told, [&](HWND window) {
+        EXPECT_NE(told.find("shared.tallyvane was changed by another program"), std::string::npos)
+            << told;
+        EXPECT_EQ(WindowCaption(window), kTitle);
+        EXPECT_EQ(Text(window, IDC_MONTHS1), "7");
+        TypeAndLeave(window, IDC_MONTHS3, "4", IDC_MONTHS4);
+        PumpUntil([] { return false; });
+    });
+    EXPECT_EQ(ReadBytes(file), theirs);
+    EXPECT_FALSE(std::filesystem::exists(File("closing.path")));
+
+    // A file of a newer version, where the folder's closing file was, is left as it is too.
+    ASSERT_EQ(WriteOpenClosingPath(m_folder, file), SaveFailure::None);
+    const std::string newer = "Tallyvane closing file, version 2\r\n[what comes later]\r\n";
+    WriteBytes(file, newer);
+    StartForm(true, told, [&](HWND window) {
+        EXPECT_NE(told.find("shared.tallyvane"), std::string::npos) << told;
+        EXPECT_NE(told.find("untitled closing"), std::string::npos) << told;
+        EXPECT_EQ(WindowCaption(window), kTitle);
+        TypeAndLeave(window, IDC_MONTHS4, "5", IDC_MONTHS5);
+        PumpUntil([] { return false; });
+    });
+    EXPECT_EQ(ReadBytes(file), newer);
 }
 
 } // namespace
