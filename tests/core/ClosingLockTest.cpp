@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 namespace
 {
 
@@ -54,6 +57,42 @@ TEST(ClosingLock, IsTakenKeptFromOthersAndTakenOverFromTheDead)
             ReleaseClosingLock(closing, kSelf);
             EXPECT_FALSE(std::filesystem::exists(ClosingLockPath(closing)));
         }
+    }
+}
+
+// Two programs, on two computers, opening the same free closing at the same moment: one of them
+// has it and the lock names it, the other is told who has it. Each round starts both at once.
+TEST(ClosingLock, OfTwoTakingAFreeLockAtOnceOneHasIt)
+{
+    TempFolder folder;
+    const FilePath closing = folder.Path() / "Loan 2026-0142.tallyvane";
+    const ClosingLockHolder ana{"ana", "DESK-1", 100};
+    const ClosingLockHolder bo{"bo", "DESK-2", 200};
+    const auto running = [](unsigned long) { return true; };
+    for (int round = 0; round < 100; ++round)
+    {
+        std::filesystem::remove(ClosingLockPath(closing));
+        std::atomic<int> ready{0};
+        std::optional<ClosingLockHolder> anaKeptOutBy;
+        std::optional<ClosingLockHolder> boKeptOutBy;
+        const auto open = [&](const ClosingLockHolder& self,
+                              std::optional<ClosingLockHolder>& keptOutBy) {
+            ++ready;
+            while (ready.load() < 2)
+                std::this_thread::yield();
+            keptOutBy = TakeClosingLock(closing, self, running);
+        };
+        std::thread first(open, std::cref(ana), std::ref(anaKeptOutBy));
+        std::thread second(open, std::cref(bo), std::ref(boKeptOutBy));
+        first.join();
+        second.join();
+
+        ASSERT_NE(anaKeptOutBy.has_value(), boKeptOutBy.has_value())
+            << "round " << round << ": " << (anaKeptOutBy ? "both kept out" : "both have it");
+        const std::optional<ClosingLockHolder> lock = ReadClosingLock(closing);
+        ASSERT_TRUE(lock);
+        EXPECT_EQ(lock->user, anaKeptOutBy ? "bo" : "ana") << "round " << round;
+        EXPECT_EQ((anaKeptOutBy ? anaKeptOutBy : boKeptOutBy)->user, lock->user);
     }
 }
 

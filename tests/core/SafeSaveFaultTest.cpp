@@ -79,6 +79,12 @@ SaveError Create(const FilePath& file, SaveFileHandle& handle)
                                                : kSystemSaveFileCalls.createFile(file, handle);
 }
 
+SaveError CreateNew(const FilePath& file, SaveFileHandle& handle)
+{
+    return g_injection.Fails(FaultKind::Error) ? g_injection.fault.error
+                                               : kSystemSaveFileCalls.createNewFile(file, handle);
+}
+
 SaveError Write(SaveFileHandle file, const char* data, std::size_t size, std::size_t& written)
 {
     written = 0;
@@ -124,7 +130,7 @@ void Delete(const FilePath& file)
         kSystemSaveFileCalls.remove(file);
 }
 
-constexpr SaveFileCalls kFailingCalls{IsReadOnly, CreateFolder, Create,  Write,
+constexpr SaveFileCalls kFailingCalls{IsReadOnly, CreateFolder, Create,  CreateNew, Write,
                                       Flush,      Close,        Replace, Delete};
 
 // Puts the calls in for one save and the system's back afterwards.
@@ -176,6 +182,45 @@ TEST(SaveFileSafelyFaults, EveryFailingCallLeavesTheOldFileOrTheNewOneWhole)
                 break; // the save ended before the call that was to fail
         }
     }
+}
+
+// A file written only where there is none (a lock) is there whole when it was written, and not at
+// all when any of its calls failed; a file already there is left as it was.
+TEST(SaveFileSafelyFaults, ANewFileIsWrittenWholeOrNotAtAll)
+{
+    const Fault faults[] = {
+        {"disk full", FaultKind::Error, kDiskFull},
+        {"access denied", FaultKind::Error, kAccessDenied},
+        {"short write", FaultKind::ShortWrite, kSaveSucceeded},
+        {"failed flush", FaultKind::FailedFlush, kDeviceError},
+    };
+    const std::string bytes = std::string(3 * kSaveWriteChunk, 'n') + "\r\n";
+    for (const Fault& fault : faults)
+    {
+        for (int failAt = 1;; ++failAt)
+        {
+            TempFolder folder;
+            const FilePath lock = folder / "~$Loan.tallyvane";
+            g_injection = Injection{fault, failAt};
+            g_saveFileCalls = kFailingCalls;
+            const NewFile result = WriteNewFile(lock, bytes);
+            g_saveFileCalls = kSystemSaveFileCalls;
+
+            const std::string where =
+                std::string(fault.what) + " at call " + std::to_string(failAt);
+            if (result == NewFile::Written)
+                EXPECT_EQ(ReadBytes(lock), bytes) << where;
+            else
+                EXPECT_FALSE(std::filesystem::exists(lock)) << where;
+            EXPECT_NE(result, NewFile::Exists) << where;
+            if (g_injection.calls < failAt)
+                break;
+        }
+    }
+    TempFolder folder;
+    WriteBytes(folder / "taken", "theirs\r\n");
+    EXPECT_EQ(WriteNewFile(folder / "taken", "ours\r\n"), NewFile::Exists);
+    EXPECT_EQ(ReadBytes(folder / "taken"), "theirs\r\n");
 }
 
 // The failure names what the user can act on.

@@ -2,13 +2,20 @@
 
 #include "core/files/FileBytes.h"
 
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 namespace
 {
 
 // A lock holds three short lines; anything larger is not one of ours.
 constexpr std::size_t kLockSizeLimit = 4096;
+
+// How often, and how far apart, a lock that names nobody is looked at before it is taken: its
+// maker writes three short lines right after making it.
+constexpr int kLooksAtANamelessLock = 5;
+constexpr std::chrono::milliseconds kNamelessLockPause{20};
 
 std::string LockBytes(const ClosingLockHolder& holder)
 {
@@ -57,16 +64,45 @@ std::optional<ClosingLockHolder> TakeClosingLock(
     const FilePath& closing, const ClosingLockHolder& self,
     const std::function<bool(unsigned long processId)>& isRunning)
 {
-    if (const std::optional<ClosingLockHolder> holder = ReadClosingLock(closing))
+    const FilePath lock = ClosingLockPath(closing);
+    const std::string bytes = LockBytes(self);
+    for (int look = 1;; ++look)
     {
-        const bool ours = SameProgram(*holder, self);
-        const bool died = SameComputer(*holder, self) && !isRunning(holder->processId);
-        if (!ours && !died)
-            return holder;
+        // Made anew in one step: of two programs opening the closing at once, one takes it.
+        switch (WriteNewFile(lock, bytes))
+        {
+        case NewFile::Written:
+            return std::nullopt;
+        case NewFile::Failed:
+            // A lock that cannot be written keeps nobody out: the closing opens as it would
+            // without one.
+            return std::nullopt;
+        case NewFile::Exists:
+            break;
+        }
+        if (const std::optional<ClosingLockHolder> holder = ReadClosingLock(closing))
+        {
+            const bool ours = SameProgram(*holder, self);
+            const bool died = SameComputer(*holder, self) && !isRunning(holder->processId);
+            if (!ours && !died)
+                return holder;
+            SaveFileSafely(lock, bytes);
+            // Another program of this computer may have taken over the same dead lock at the
+            // same moment: the lock is whoever's it names now.
+            const std::optional<ClosingLockHolder> now = ReadClosingLock(closing);
+            if (now && !SameProgram(*now, self))
+                return now;
+            return std::nullopt;
+        }
+        // A lock that names nobody is being written by the program that just made it, or was
+        // left so: looked at again for a moment, after which it keeps nobody out.
+        if (look == kLooksAtANamelessLock)
+        {
+            SaveFileSafely(lock, bytes);
+            return std::nullopt;
+        }
+        std::this_thread::sleep_for(kNamelessLockPause);
     }
-    // A lock that cannot be written keeps nobody out: the closing opens as it would without one.
-    SaveFileSafely(ClosingLockPath(closing), LockBytes(self));
-    return std::nullopt;
 }
 
 void ReleaseClosingLock(const FilePath& closing, const ClosingLockHolder& self)

@@ -27,6 +27,7 @@ std::optional<ClosingLockHolder> ReadClosingLock(const FilePath& closing);
 // Takes the lock for `self`: when there is none, when `self` holds it, or when it names a
 // program of this computer that has ended (`isRunning` tells whether a process of this computer
 // runs). Gives the holder that keeps the closing from `self`, or none when `self` holds it now.
+// A free closing's lock is made in one step, so of two programs opening it at once one has it.
 std::optional<ClosingLockHolder> TakeClosingLock(
     const FilePath& closing, const ClosingLockHolder& self,
     const std::function<bool(unsigned long processId)>& isRunning);

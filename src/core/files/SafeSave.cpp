@@ -106,3 +106,21 @@ SaveFailure SaveFileSafely(const std::optional<FilePath>& target, const std::str
         g_saveFileCalls.remove(temporary);
     return failure;
 }
+
+NewFile WriteNewFile(const FilePath& file, const std::string& bytes)
+{
+    SaveFileHandle handle{};
+    if (const SaveError error = g_saveFileCalls.createNewFile(file, handle);
+        error != kSaveSucceeded)
+        return error == kSaveFileExists ? NewFile::Exists : NewFile::Failed;
+    SaveFailure failure = WriteAll(handle, bytes);
+    if (failure == SaveFailure::None)
+        failure = SaveFailureOf(g_saveFileCalls.flush(handle));
+    const SaveFailure closing = SaveFailureOf(g_saveFileCalls.close(handle));
+    if (failure != SaveFailure::None || closing != SaveFailure::None)
+    {
+        g_saveFileCalls.remove(file);
+        return NewFile::Failed;
+    }
+    return NewFile::Written;
+}

@@ -24,6 +24,19 @@ enum class SaveFailure
 // temporary file is removed. A missing folder (one level) is created first.
 SaveFailure SaveFileSafely(const std::optional<FilePath>& target, const std::string& bytes);
 
+// How writing a file that must not be there yet went.
+enum class NewFile
+{
+    Written, // the file is there now, holding the bytes
+    Exists,  // there was a file of that name already; it is left as it was
+    Failed,  // no file was made (no folder, no right to write, a full disk)
+};
+
+// Creates the file holding the bytes, only where there is none, in one step no other program can
+// come between: of two programs trying at once, one writes the file and the other is told it
+// exists. Meant for a lock file, so its bytes go straight in; a file written in part is removed.
+NewFile WriteNewFile(const FilePath& file, const std::string& bytes);
+
 // Why the save failed, in plain words that complete "... because ".
 std::string SaveFailureReason(SaveFailure failure);
 

@@ -19,6 +19,12 @@ using SaveFileHandle = int; // a file descriptor
 
 // The error of a call that succeeded.
 constexpr SaveError kSaveSucceeded = 0;
+// The error of creating a file anew where one is already (ERROR_FILE_EXISTS, EEXIST).
+#ifdef _WIN32
+constexpr SaveError kSaveFileExists = 80;
+#else
+constexpr SaveError kSaveFileExists = 17;
+#endif
 
 struct SaveFileCalls
 {
@@ -29,6 +35,9 @@ struct SaveFileCalls
     SaveError (*createFolder)(const FilePath& folder);
     // Creates the file, or empties an existing one, for writing, shared with no one.
     SaveError (*createFile)(const FilePath& file, SaveFileHandle& handle);
+    // Creates the file for writing, shared with no one, only where there is none: in one step,
+    // so of two programs trying at once one creates it and the other is told kSaveFileExists.
+    SaveError (*createNewFile)(const FilePath& file, SaveFileHandle& handle);
     // Writes up to size bytes; written says how many went to the file.
     SaveError (*write)(SaveFileHandle file, const char* data, std::size_t size,
                        std::size_t& written);

@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+static_assert(kSaveFileExists == EEXIST);
+
 namespace
 {
 
@@ -30,6 +32,12 @@ SaveError MakeFolder(const FilePath& folder)
 SaveError OpenForWriting(const FilePath& file, SaveFileHandle& handle)
 {
     handle = open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    return ErrorUnless(handle >= 0);
+}
+
+SaveError OpenNewForWriting(const FilePath& file, SaveFileHandle& handle)
+{
+    handle = open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     return ErrorUnless(handle >= 0);
 }
 
@@ -66,7 +74,7 @@ void DeleteOne(const FilePath& file)
 } // namespace
 
 constexpr SaveFileCalls kSystemSaveFileCalls{
-    HasNoOwnerWrite, MakeFolder, OpenForWriting, WriteSome,
+    HasNoOwnerWrite, MakeFolder, OpenForWriting, OpenNewForWriting, WriteSome,
     FlushToDisk,     CloseFile,  MoveInPlace,    DeleteOne,
 };
 

@@ -7,6 +7,7 @@
 #include <type_traits>
 
 static_assert(std::is_same_v<SaveError, DWORD> && std::is_same_v<SaveFileHandle, HANDLE>);
+static_assert(kSaveFileExists == ERROR_FILE_EXISTS);
 
 namespace
 {
@@ -44,6 +45,13 @@ SaveError OpenForWriting(const FilePath& file, SaveFileHandle& handle)
     return handle == INVALID_HANDLE_VALUE ? LastError() : kSaveSucceeded;
 }
 
+SaveError OpenNewForWriting(const FilePath& file, SaveFileHandle& handle)
+{
+    handle = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                         nullptr);
+    return handle == INVALID_HANDLE_VALUE ? LastError() : kSaveSucceeded;
+}
+
 SaveError WriteSome(SaveFileHandle file, const char* data, std::size_t size, std::size_t& written)
 {
     DWORD done = 0;
@@ -77,7 +85,7 @@ void DeleteOne(const FilePath& file)
 } // namespace
 
 constexpr SaveFileCalls kSystemSaveFileCalls{
-    HasReadOnlyAttribute, MakeFolder, OpenForWriting, WriteSome,
+    HasReadOnlyAttribute, MakeFolder, OpenForWriting, OpenNewForWriting, WriteSome,
     FlushToDisk,          CloseFile,  MoveInPlace,    DeleteOne,
 };
 
