@@ -12,6 +12,10 @@ namespace
 // closing file before it.
 constexpr wchar_t kFormTitle[] = L"Aggregate Escrow Adjustment";
 
+// How often, and how many milliseconds apart, the other copy's form is looked for.
+constexpr int kLooksForTheForm = 50;
+constexpr DWORD kFormLookPause = 100;
+
 bool IsFormCaption(const std::wstring& caption)
 {
     const std::wstring title = kFormTitle;
@@ -95,16 +99,25 @@ OneCopyPerFolder::~OneCopyPerFolder()
         ::CloseHandle(m_mutex);
 }
 
-void OneCopyPerFolder::BringTheOtherCopyForward(const std::optional<FilePath>& closingFile) const
+bool OneCopyPerFolder::BringTheOtherCopyForward(const std::optional<FilePath>& closingFile) const
 {
     // The working folder lies beside the program, so the other copy runs from this folder too.
     const std::optional<FilePath> folder = ExecutableFolder();
     if (!folder)
-        return;
+        return false;
+    // A copy started a moment ago (two closings double-clicked at once) holds the folder before
+    // its form shows.
     FormSearch search{FoldedPath(*folder), nullptr};
-    ::EnumWindows(FindTheOtherForm, reinterpret_cast<LPARAM>(&search));
+    for (int look = 1; look <= kLooksForTheForm; ++look)
+    {
+        ::EnumWindows(FindTheOtherForm, reinterpret_cast<LPARAM>(&search));
+        if (search.found)
+            break;
+        ::Sleep(kFormLookPause);
+    }
     if (!search.found)
-        return;
+        return false;
+    bool taken = true;
     if (closingFile)
     {
         const std::wstring path = closingFile->wstring();
@@ -112,10 +125,12 @@ void OneCopyPerFolder::BringTheOtherCopyForward(const std::optional<FilePath>& c
                             static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)),
                             const_cast<wchar_t*>(path.c_str())};
         DWORD_PTR answer = 0;
-        ::SendMessageTimeoutW(search.found, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
-                              SMTO_ABORTIFHUNG, 5000, &answer);
+        taken = ::SendMessageTimeoutW(search.found, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
+                                      SMTO_ABORTIFHUNG, 5000, &answer) &&
+                answer;
     }
     if (::IsIconic(search.found))
         ::ShowWindow(search.found, SW_RESTORE);
     ::SetForegroundWindow(search.found);
+    return taken;
 }

@@ -25,7 +25,9 @@ public:
 
     // Brings the form of the copy that runs on this folder to the front, restored if minimised;
     // with a closing file, hands it over first, for the other copy to open as File > Open does.
-    void BringTheOtherCopyForward(const std::optional<FilePath>& closingFile = std::nullopt) const;
+    // A copy still starting is given a few seconds to show its form. Gives whether the form was
+    // found and took the closing file.
+    bool BringTheOtherCopyForward(const std::optional<FilePath>& closingFile = std::nullopt) const;
 
 private:
     HANDLE m_mutex = nullptr;

@@ -1,6 +1,7 @@
 // The built program in a scratch folder with its own working folder, driven from outside the way
 // a closing agent uses it: typing, leaving fields, the "two months" box, a schedule edited in its
 // dialog, the statement window, closing and starting again, Reset.
+#include "app/OneCopyPerFolder.h"
 #include "BuiltFile.h"
 #include "FileHolder.h"
 #include "FormFile.h"
@@ -299,6 +300,30 @@ TEST_F(TallyvaneEndToEnd, ASecondStartHandsItsClosingToTheRunningCopy)
     EXPECT_EQ(named.Text(IDC_MONTHS2), "");
     named.PostClose();
     ExpectEnded();
+}
+
+// A closing file started while this folder is held by a copy whose form never shows (here the
+// test holds it) is told after the few seconds a starting copy is given, not dropped without a
+// word; the second start then ends.
+TEST_F(TallyvaneEndToEnd, AClosingNoRunningCopyTakesIsTold)
+{
+    const FilePath closing = m_place / "Handed.tallyvane";
+    ASSERT_EQ(SaveClosingFile(closing, ClosingContents{}), SaveFailure::None);
+    const OneCopyPerFolder claim(m_place / "current");
+    ASSERT_FALSE(claim.AnotherCopyRuns());
+    RemoteProgram second((m_place / "Tallyvane.exe").wstring(), m_place.wstring(),
+                         L"\"" + closing.wstring() + L"\"");
+    ASSERT_TRUE(second.Started());
+    RemoteDialog told = RemoteDialog::WaitFor(kMessageCaption, second.ProcessId(), 20000);
+    ASSERT_TRUE(told) << "the closing that was not taken is told";
+    told.Sync();
+    const std::string text = told.Text(kMessageBoxText);
+    EXPECT_NE(text.find("Handed.tallyvane could not be handed to the Tallyvane that runs on this "
+                        "folder."),
+              std::string::npos)
+        << text;
+    told.PressKey(VK_RETURN);
+    EXPECT_EQ(second.WaitForExit(kWait), 0u);
 }
 
 // Escape and Enter end the form too, and keep what was typed.
