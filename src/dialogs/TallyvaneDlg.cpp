@@ -192,7 +192,9 @@ void CTallyvaneDlg::OnCancel()
 
 bool CTallyvaneDlg::SaveBeforeClosing()
 {
-    // The saves as typed end first, so the last word on disk is this one.
+    // The box being typed in is saved as if left, while the closing file is still locked; the
+    // saves as typed then end first, so the last word on disk is this one.
+    SaveAsTyped();
     m_saves.Flush();
     for (;;)
     {
