@@ -31,6 +31,16 @@ bool HoldsAmounts(const std::optional<std::string>& file)
     return file && file->find_first_not_of(" \t\r\n") != std::string::npos;
 }
 
+// The file name of the process's program ("Tallyvane.exe"); empty when it cannot be told.
+std::wstring ProgramFileName(HANDLE process)
+{
+    std::vector<wchar_t> image(32768);
+    DWORD length = static_cast<DWORD>(image.size());
+    if (!::QueryFullProcessImageNameW(process, 0, image.data(), &length))
+        return {};
+    return FilePath(std::wstring(image.data(), length)).filename().wstring();
+}
+
 // The path as a menu shows it: every "&" doubled, so none becomes a mnemonic.
 std::wstring MenuText(const std::wstring& text)
 {
@@ -436,13 +446,24 @@ bool CTallyvaneDlg::LockClosing(const FilePath& file)
         ::GetComputerNameW(computer, &computerLength);
         m_self = {Utf8FromWide(user), Utf8FromWide(computer), ::GetCurrentProcessId()};
     }
+    // Whether the lock's program still runs: a process of that number that is a copy of this
+    // program (from any folder). Windows gives a dead program's number to new processes, and a
+    // lock naming one of those is as stale as one naming nobody that runs. A process that cannot
+    // be asked counts as running.
     const auto isRunning = [](unsigned long processId) {
         const HANDLE process =
             ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(processId));
         if (!process)
             return ::GetLastError() == ERROR_ACCESS_DENIED;
         DWORD code = 0;
-        const bool running = ::GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
+        bool running = ::GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
+        if (running)
+        {
+            const std::wstring program = ProgramFileName(process);
+            const std::wstring self = ProgramFileName(::GetCurrentProcess());
+            running =
+                program.empty() || self.empty() || ::lstrcmpiW(program.c_str(), self.c_str()) == 0;
+        }
         ::CloseHandle(process);
         return running;
     };
