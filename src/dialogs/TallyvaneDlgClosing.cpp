@@ -406,6 +406,9 @@ void CTallyvaneDlg::SaveAsTyped(const WorkingSchedules* read)
     // the closing it holds.
     if (!closing || bytes.size() > kClosingFileSizeLimit)
     {
+        // Told after the saves still waiting, or one of them would report a success after it and
+        // the caption lose its mark while the file is behind.
+        m_saves.Flush();
         told(SaveFailure::TooLarge);
         return;
     }
