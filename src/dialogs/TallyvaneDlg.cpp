@@ -153,19 +153,34 @@ BOOL CTallyvaneDlg::OnInitDialog()
         m_closingFile.reset();
         WriteOpenClosingPath(folder, std::nullopt);
     }
-    const ClosingAtStart atStart =
-        m_closingFile ? MeetClosingAtStart(folder) : ClosingAtStart::SaveFolder;
     ShowRecentClosings();
     ShowWholeCentChoice();
-    // A file to be opened is not written with the folder's figures first.
-    m_closingSavesHeld = atStart == ClosingAtStart::OpenFile;
+    // The folder's figures reach the closing file only once it is known what becomes of it.
+    m_closingSavesHeld = m_closingFile.has_value();
+    std::optional<WorkingSchedules> schedules;
     if (FileExists(WorkingFilePath(kFormFileName)))
-        LoadForm();
+        schedules = LoadForm();
     else
         ClearForm();
     m_closingSavesHeld = false;
-    if (atStart == ClosingAtStart::OpenFile && !OpenClosing(*m_closingFile))
-        KeepFiguresUntitled();
+    if (m_closingFile)
+    {
+        const WorkingSchedules* read = schedules ? &*schedules : nullptr;
+        switch (MeetClosingAtStart(folder, CurrentClosing(FormFileBytes(), read)))
+        {
+        case ClosingAtStart::SaveFolder:
+            // The save the form's loading held.
+            if (read)
+                SaveAsTyped(read);
+            break;
+        case ClosingAtStart::OpenFile:
+            if (!OpenClosing(*m_closingFile))
+                KeepFiguresUntitled();
+            break;
+        case ClosingAtStart::LeaveFile:
+            break;
+        }
+    }
     ShowCaption();
     if (!m_closingLeftAtStart.empty())
         ::PostMessageW(m_hWnd, kTellClosingLeftMessage, 0, 0);
@@ -263,7 +278,7 @@ SaveFailure CTallyvaneDlg::SaveForm()
     return SaveFileSafely(WorkingFilePath(kFormFileName), FormFileBytes());
 }
 
-void CTallyvaneDlg::LoadForm()
+WorkingSchedules CTallyvaneDlg::LoadForm()
 {
     {
         LineReader in(WorkingFilePath(kFormFileName));
@@ -282,6 +297,7 @@ void CTallyvaneDlg::LoadForm()
     for (int item = 1; item <= kEscrowItems; ++item)
         ShowItemTotal(item, schedules.amounts[item - 1]);
     ShowFigures(schedules);
+    return schedules;
 }
 
 void CTallyvaneDlg::EditSchedule(int item)

@@ -65,8 +65,8 @@ protected:
     // Writes the form file from the boxes and the "two months" state.
     SaveFailure SaveForm();
     // Fills the boxes and the "two months" state from the form file, then shows every item's
-    // total on its button and the figures of one analysis.
-    void LoadForm();
+    // total on its button and the figures of one analysis; gives the schedules it read.
+    WorkingSchedules LoadForm();
     // Runs the schedule dialog of escrow item 1 to 8.
     void EditSchedule(int item);
 
@@ -188,10 +188,11 @@ private:
     bool LockClosing(const FilePath& file);
     // Gives up the lock of the open closing file, if it has one.
     void UnlockClosing();
-    // At start: reads the closing file the working folder's figures belong to and chooses what
-    // becomes of it (see ClosingAtStart). When the file is left as it is, the figures are untitled
-    // now, and why is told once the form shows.
-    ClosingAtStart MeetClosingAtStart(const std::optional<FilePath>& folder);
+    // At start: reads the closing file the working folder's figures belong to and chooses, from
+    // the folder's closing as the form holds it, what becomes of it (see ClosingAtStart). When
+    // the file is left as it is, the figures are untitled now, and why is told once the form shows.
+    ClosingAtStart MeetClosingAtStart(const std::optional<FilePath>& folder,
+                                      const std::optional<ClosingContents>& working);
     // The figures stay on the form and in the working folder, with no closing file: its lock is
     // given up and the folder forgets it.
     void KeepFiguresUntitled();
@@ -241,8 +242,8 @@ private:
     std::string m_savedFormFile;
     bool m_closingFileBehind = false;
     bool m_closingFailureTold = false;
-    // While set, a save as typed leaves the closing file alone: at start, until it is known
-    // whether the file is to be opened rather than written.
+    // While set, a save as typed leaves the closing file alone: at start, until it is known what
+    // becomes of the file.
     bool m_closingSavesHeld = false;
     // Why the closing file was left as it is at start, told once the form shows.
     std::wstring m_closingLeftAtStart;

@@ -484,11 +484,11 @@ void CTallyvaneDlg::UnlockClosing()
         ReleaseClosingLock(*m_closingFile, m_self);
 }
 
-ClosingAtStart CTallyvaneDlg::MeetClosingAtStart(const std::optional<FilePath>& folder)
+ClosingAtStart CTallyvaneDlg::MeetClosingAtStart(const std::optional<FilePath>& folder,
+                                                 const std::optional<ClosingContents>& working)
 {
     const FilePath file = *m_closingFile;
     const ClosingFileRead read = ReadClosingFile(file);
-    const std::optional<ClosingContents> working = ReadWorkingClosing(folder);
     const std::optional<std::string> lastSeen = ReadSavedClosingDigest(folder);
     const ClosingAtStart choice = ChooseClosingAtStart(read, working, lastSeen);
     switch (choice)
