@@ -224,23 +224,25 @@ TEST_F(TallyvaneEndToEnd, AClosingIsOpenInOnePlace)
                                                second.wstring(), L"\"" + closing.wstring() + L"\"");
     };
 
+    // This user and computer, as a lock names them.
+    wchar_t user[256] = {};
+    DWORD userLength = 256;
+    wchar_t computer[MAX_COMPUTERNAME_LENGTH + 1] = {};
+    DWORD computerLength = MAX_COMPUTERNAME_LENGTH + 1;
+    GetUserNameW(user, &userLength);
+    GetComputerNameW(computer, &computerLength);
+    char userText[256] = {};
+    char computerText[64] = {};
+    WideCharToMultiByte(CP_UTF8, 0, user, -1, userText, sizeof userText, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, computer, -1, computerText, sizeof computerText, nullptr,
+                        nullptr);
+
     RemoteDialog form = StartWith(closing);
     ASSERT_TRUE(std::filesystem::exists(m_place / "~$Loan.tallyvane"));
     {
         const std::unique_ptr<RemoteProgram> other = startSecond();
         RemoteDialog told = RemoteDialog::WaitFor(kMessageCaption, other->ProcessId(), kWait);
         ASSERT_TRUE(told) << "the second program says who has the closing";
-        wchar_t user[256] = {};
-        DWORD userLength = 256;
-        wchar_t computer[MAX_COMPUTERNAME_LENGTH + 1] = {};
-        DWORD computerLength = MAX_COMPUTERNAME_LENGTH + 1;
-        GetUserNameW(user, &userLength);
-        GetComputerNameW(computer, &computerLength);
-        char userText[256] = {};
-        char computerText[64] = {};
-        WideCharToMultiByte(CP_UTF8, 0, user, -1, userText, sizeof userText, nullptr, nullptr);
-        WideCharToMultiByte(CP_UTF8, 0, computer, -1, computerText, sizeof computerText, nullptr,
-                            nullptr);
         EXPECT_EQ(told.Text(kMessageBoxText), std::string("Loan.tallyvane is open by ") + userText +
                                                   " on " + computerText + ".");
         told.PressKey(VK_RETURN);
@@ -258,14 +260,11 @@ TEST_F(TallyvaneEndToEnd, AClosingIsOpenInOnePlace)
     // A lock left by a program of this computer that is gone is taken over without a question:
     // its process number runs nothing now, or a program that is not this one (here the test's
     // own), as Windows gives a dead program's number to new processes.
-    char computer[MAX_COMPUTERNAME_LENGTH + 1] = {};
-    DWORD computerLength = sizeof computer;
-    GetComputerNameA(computer, &computerLength);
     for (const unsigned long gone : {2147483640ul, GetCurrentProcessId()})
     {
         SCOPED_TRACE(gone);
-        WriteBytes(m_place / "~$Loan.tallyvane",
-                   std::string("someone\r\n") + computer + "\r\n" + std::to_string(gone) + "\r\n");
+        WriteBytes(m_place / "~$Loan.tallyvane", std::string("someone\r\n") + computerText +
+                                                     "\r\n" + std::to_string(gone) + "\r\n");
         const std::unique_ptr<RemoteProgram> other = startSecond();
         RemoteDialog opened = RemoteDialog::WaitFor(named, other->ProcessId(), kWait);
         ASSERT_TRUE(opened) << "the stale lock was taken over";

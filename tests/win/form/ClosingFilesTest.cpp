@@ -53,6 +53,14 @@ void AnswerFileDialog(const char* caption, const FilePath& path)
     });
 }
 
+// Saves the form's closing as the file: the menu command (Save As, or Save of an untitled closing)
+// and the system's save dialog answered with the path.
+void SaveThroughDialog(HWND form, const FilePath& file, int command = ID_FILE_SAVE_AS)
+{
+    AnswerFileDialog("Save As", file);
+    Command(form, command);
+}
+
 // Answers the question asked before figures would be lost with Save, Don't Save or Cancel.
 void AnswerSaveQuestion(int button, bool& asked)
 {
@@ -325,8 +333,7 @@ TEST_F(ClosingFilesTest, RefusedFilesAndMovedRecentClosingsChangeNothing)
 
         // Saved, then moved: its recent entry is told and goes.
         const FilePath saved = m_elsewhere.Path() / "moved.tallyvane";
-        AnswerFileDialog("Save As", saved);
-        Command(window, ID_FILE_SAVE_AS);
+        SaveThroughDialog(window, saved);
         HMENU fileMenu = ::GetSubMenu(::GetMenu(window), 0);
         EXPECT_EQ(::GetMenuState(fileMenu, ID_FILE_RECENT_FIRST, MF_BYCOMMAND) & MF_DISABLED, 0u);
         std::filesystem::rename(saved, m_elsewhere.Path() / "elsewhere.tallyvane");
@@ -366,8 +373,7 @@ TEST_F(ClosingFilesTest, KeysAndTheChangedMark)
     CTallyvaneDlg form;
     RunModal(form, [&] {
         const HWND window = form.m_hWnd;
-        AnswerFileDialog("Save As", file);
-        Command(window, ID_FILE_SAVE);
+        SaveThroughDialog(window, file, ID_FILE_SAVE);
         EXPECT_EQ(WindowCaption(window), std::wstring(L"marked.tallyvane - ") + kTitle);
         // Saved, the closing is among the system's recent documents.
         wchar_t recent[MAX_PATH] = {};
@@ -392,8 +398,7 @@ TEST_F(ClosingFilesTest, LeavingAChangedBoxSavesTheSchedulesAsTheyAre)
     CTallyvaneDlg form;
     RunModal(form, [&] {
         const HWND window = form.m_hWnd;
-        AnswerFileDialog("Save As", file);
-        Command(window, ID_FILE_SAVE);
+        SaveThroughDialog(window, file, ID_FILE_SAVE);
         // A schedule changed since the closing file was saved.
         WriteBytes(File("part3.txt"), "\r\n900.00\r\n");
         TypeAndLeave(window, IDC_MONTHS1, "3", IDC_MONTHS2);
@@ -417,8 +422,7 @@ TEST_F(ClosingFilesTest, AScheduleTooLargeForTheClosingFileLeavesTheFileAsItWas)
     CTallyvaneDlg form;
     RunModal(form, [&] {
         const HWND window = form.m_hWnd;
-        AnswerFileDialog("Save As", file);
-        Command(window, ID_FILE_SAVE_AS);
+        SaveThroughDialog(window, file);
         const std::string saved = ReadBytes(file);
         ASSERT_NE(saved.find("450.00"), std::string::npos);
 
@@ -490,8 +494,7 @@ TEST_F(ClosingFilesTest, WholeCentPaymentIsACheckedCommandKeptWithTheClosing)
         EXPECT_TRUE(::GetMenuState(menu, ID_WHOLE_CENT, MF_BYCOMMAND) & MF_CHECKED);
         EXPECT_EQ(Text(window, IDC_ADJUSTMENT), "1187.51 = $1187.51 - $0.00");
         EXPECT_EQ(ReadBytes(File("wholecent.txt")), "1\r\n");
-        AnswerFileDialog("Save As", file);
-        Command(window, ID_FILE_SAVE_AS);
+        SaveThroughDialog(window, file);
         EXPECT_TRUE(ReadClosingFile(file).contents.wholeCentPayment);
 
         Command(window, ID_WHOLE_CENT);
@@ -512,8 +515,7 @@ TEST_F(ClosingFilesTest, AFailedSaveOfTheClosingFileIsToldOnceAndMarked)
     CTallyvaneDlg form;
     RunModal(form, [&] {
         const HWND window = form.m_hWnd;
-        AnswerFileDialog("Save As", file);
-        Command(window, ID_FILE_SAVE_AS);
+        SaveThroughDialog(window, file);
         ::SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY);
         const std::wstring marked = std::wstring(L"held.tallyvane (not saved) - ") + kTitle;
 
@@ -556,8 +558,7 @@ TEST_F(ClosingFilesTest, AClosingHandedOverWhileAScheduleIsOpenWaitsForIt)
     CTallyvaneDlg form;
     RunModal(form, [&] {
         const HWND window = form.m_hWnd;
-        AnswerFileDialog("Save As", typedFor);
-        Command(window, ID_FILE_SAVE_AS);
+        SaveThroughDialog(window, typedFor);
         WhenDialogOpens(ScheduleCaption(1).c_str(), [&](HWND schedule) {
             SetText(schedule, IDC_JANUARY, "999");
             HandOver(window, handed);
@@ -592,8 +593,7 @@ TEST_F(ClosingFilesTest, AnOpenCutShortLeavesTheOpenClosingAsItWas)
     CTallyvaneDlg form;
     RunModal(form, [&] {
         const HWND window = form.m_hWnd;
-        AnswerFileDialog("Save As", open);
-        Command(window, ID_FILE_SAVE_AS);
+        SaveThroughDialog(window, open);
         const std::vector<std::string> before = WorkingFiles();
         std::string told;
         WhenDialogOpens("Open", [&](HWND dialog) {
@@ -624,8 +624,7 @@ TEST_F(ClosingFilesTest, AtStartAClosingChangedElsewhereIsOpenedOrLeftButNeverWr
     const FilePath file = m_elsewhere.Path() / "shared.tallyvane";
     std::string told;
     StartForm(false, told, [&](HWND window) {
-        AnswerFileDialog("Save As", file);
-        Command(window, ID_FILE_SAVE_AS);
+        SaveThroughDialog(window, file);
         TypeAndLeave(window, IDC_MONTHS1, "3", IDC_MONTHS2);
         EXPECT_TRUE(PumpUntil(
             [&] { return ReadClosingFile(file).contents.formFile->substr(0, 3) == "3\r\n"; }));
