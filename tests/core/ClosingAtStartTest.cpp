@@ -2,6 +2,7 @@
 // they are the newer, the file's opened when it was changed elsewhere and the folder holds nothing
 // newer, and the file left alone when both changed or it is not one this program writes.
 #include "core/closing/ClosingAtStart.h"
+#include "core/closing/ClosingRecords.h"
 
 #include "TempFolder.h"
 

@@ -1,24 +1,7 @@
 #include "core/closing/ClosingAtStart.h"
 
-#include "core/files/FileBytes.h"
-
 #include <cstdint>
 #include <cstdio>
-
-namespace
-{
-
-// A record holds one digest; anything longer is not one of ours.
-constexpr std::size_t kRecordSizeLimit = 256;
-
-std::optional<FilePath> RecordPath(const std::optional<FilePath>& folder)
-{
-    if (!folder)
-        return std::nullopt;
-    return *folder / kSavedClosingFileName;
-}
-
-} // namespace
 
 std::string ClosingDigest(std::string_view bytes)
 {
@@ -57,28 +40,4 @@ ClosingAtStart ChooseClosingAtStart(const ClosingFileRead& file,
     if (folder && *lastSeen == ClosingDigest(ClosingFileBytes(*folder)))
         return ClosingAtStart::OpenFile;
     return ClosingAtStart::LeaveFile;
-}
-
-std::optional<std::string> ReadSavedClosingDigest(const std::optional<FilePath>& folder)
-{
-    FileBytes record = ReadFileBytes(RecordPath(folder), kRecordSizeLimit);
-    if (record.status != FileBytes::Status::Whole)
-        return std::nullopt;
-    while (!record.bytes.empty() && (record.bytes.back() == '\n' || record.bytes.back() == '\r'))
-        record.bytes.pop_back();
-    if (record.bytes.empty())
-        return std::nullopt;
-    return record.bytes;
-}
-
-SaveFailure WriteSavedClosingDigest(const std::optional<FilePath>& folder,
-                                    const std::optional<std::string>& digest)
-{
-    const std::optional<FilePath> record = RecordPath(folder);
-    if (digest)
-        return SaveFileSafely(record, *digest + "\r\n");
-    std::error_code error;
-    if (record)
-        std::filesystem::remove(*record, error);
-    return error ? SaveFailure::Other : SaveFailure::None;
 }

@@ -3,7 +3,7 @@
 // another program: a colleague at another computer sharing the folder opened the closing and
 // changed it. Or the working folder may hold figures the file never got: the program ended before
 // its last save reached the file, or the file was out of reach. The working folder remembers the
-// file as it last wrote or read it, by a digest ("closing.saved"), which tells the two apart.
+// file as it last wrote or read it, by a digest (ClosingRecords), which tells the two apart.
 #pragma once
 
 #include "core/closing/ClosingFile.h"
@@ -11,8 +11,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-
-constexpr char kSavedClosingFileName[] = "closing.saved";
 
 enum class ClosingAtStart
 {
@@ -36,9 +34,3 @@ std::string ClosingDigest(std::string_view bytes);
 ClosingAtStart ChooseClosingAtStart(const ClosingFileRead& file,
                                     const std::optional<ClosingContents>& folder,
                                     const std::optional<std::string>& lastSeen);
-
-// The folder's record of the closing file: the digest of its bytes as last written or read.
-std::optional<std::string> ReadSavedClosingDigest(const std::optional<FilePath>& folder);
-// Records the digest, or removes the record when there is none (the figures are untitled).
-SaveFailure WriteSavedClosingDigest(const std::optional<FilePath>& folder,
-                                    const std::optional<std::string>& digest);

@@ -8,7 +8,7 @@
 namespace
 {
 
-// A record is a short list of paths; anything longer is not one of ours.
+// A record is a short list of paths or a digest; anything longer is not one of ours.
 constexpr std::size_t kRecordSizeLimit = 64 * 1024;
 
 std::optional<FilePath> RecordPath(const std::optional<FilePath>& folder, const char* name)
@@ -49,6 +49,15 @@ SaveFailure WritePaths(const std::optional<FilePath>& record, const std::vector<
     return SaveFileSafely(record, bytes);
 }
 
+// Removes the record; a missing one is removed already.
+SaveFailure RemoveRecord(const std::optional<FilePath>& record)
+{
+    std::error_code error;
+    if (record)
+        std::filesystem::remove(*record, error);
+    return error ? SaveFailure::Other : SaveFailure::None;
+}
+
 char LowerAscii(char c)
 {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -68,12 +77,26 @@ SaveFailure WriteOpenClosingPath(const std::optional<FilePath>& folder,
                                  const std::optional<FilePath>& closing)
 {
     const std::optional<FilePath> record = RecordPath(folder, kOpenClosingFileName);
-    if (closing)
-        return WritePaths(record, {*closing});
-    std::error_code error;
-    if (record)
-        std::filesystem::remove(*record, error);
-    return error ? SaveFailure::Other : SaveFailure::None;
+    return closing ? WritePaths(record, {*closing}) : RemoveRecord(record);
+}
+
+std::optional<std::string> ReadSavedClosingDigest(const std::optional<FilePath>& folder)
+{
+    FileBytes record = ReadFileBytes(RecordPath(folder, kSavedClosingFileName), kRecordSizeLimit);
+    if (record.status != FileBytes::Status::Whole)
+        return std::nullopt;
+    while (!record.bytes.empty() && (record.bytes.back() == '\n' || record.bytes.back() == '\r'))
+        record.bytes.pop_back();
+    if (record.bytes.empty())
+        return std::nullopt;
+    return record.bytes;
+}
+
+SaveFailure WriteSavedClosingDigest(const std::optional<FilePath>& folder,
+                                    const std::optional<std::string>& digest)
+{
+    const std::optional<FilePath> record = RecordPath(folder, kSavedClosingFileName);
+    return digest ? SaveFileSafely(record, *digest + "\r\n") : RemoveRecord(record);
 }
 
 std::vector<FilePath> ReadRecentClosings(const std::optional<FilePath>& folder)

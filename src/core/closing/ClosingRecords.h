@@ -8,10 +8,13 @@
 #include "core/files/WorkingFolder.h"
 
 #include <optional>
+#include <string>
 #include <vector>
 
 constexpr char kOpenClosingFileName[] = "closing.path";
 constexpr char kRecentClosingsFileName[] = "recent.list";
+// The digest (ClosingDigest) of the closing file's bytes as the folder last wrote or read them.
+constexpr char kSavedClosingFileName[] = "closing.saved";
 // How many closings the recent list keeps.
 constexpr std::size_t kRecentClosingsKept = 8;
 
@@ -21,6 +24,13 @@ std::optional<FilePath> ReadOpenClosingPath(const std::optional<FilePath>& folde
 // Records the closing file of the figures, or that they have none (the record is removed).
 SaveFailure WriteOpenClosingPath(const std::optional<FilePath>& folder,
                                  const std::optional<FilePath>& closing);
+
+// The folder's record of the closing file: the digest of its bytes as last written or read; none
+// without one.
+std::optional<std::string> ReadSavedClosingDigest(const std::optional<FilePath>& folder);
+// Records the digest, or removes the record when there is none (the figures are untitled).
+SaveFailure WriteSavedClosingDigest(const std::optional<FilePath>& folder,
+                                    const std::optional<std::string>& digest);
 
 // The recent closings, the most recent first, at most kRecentClosingsKept.
 std::vector<FilePath> ReadRecentClosings(const std::optional<FilePath>& folder);
